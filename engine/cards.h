@@ -1,0 +1,51 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace tavexo {
+
+// A card is a code from 1 to 52: rank = code mod 13 (0 reads as king),
+// suit = (code - 1) div 13 + 1. 0 never denotes a card.
+using CardCode = int32_t;
+
+inline constexpr int CARDS_PER_DECK = 52;
+
+struct TCardInfo {
+    int32_t value;       // point value: ace 11, ten and faces 10
+    int32_t countValue;  // Hi-Lo: +1 for 2..6, 0 for 7..9, -1 for tens and aces
+    int32_t suit;        // 1..4
+};
+
+// Indexed by code - 1.
+extern const std::array<TCardInfo, CARDS_PER_DECK> CARD_TABLE;
+
+// Entries 1..13; entry 0 is unused so that the rank indexes it directly.
+inline constexpr std::array<const char*, 14> RANK_NAMES = {"",  "As", "2", "3",  "4", "5", "6",
+                                                           "7", "8",  "9", "10", "B", "D", "K"};
+
+inline int CardValue(CardCode code) {
+    return CARD_TABLE[code - 1].value;
+}
+inline int CardCountValue(CardCode code) {
+    return CARD_TABLE[code - 1].countValue;
+}
+inline int CardSuit(CardCode code) {
+    return CARD_TABLE[code - 1].suit;
+}
+inline int CardRank(CardCode code) {
+    return code % 13 == 0 ? 13 : code % 13;
+}
+const char* CardText(CardCode code);
+
+struct HandTotal {
+    int total = 0;
+    bool soft = false;  // an ace still counts 11
+};
+
+// The hand total rule shared by boxes and dealer: aces count 11 and are
+// counted down to 1, one at a time, while the sum exceeds 21.
+HandTotal TotalOf(const CardCode* cards, int count);
+
+}  // namespace tavexo

@@ -1,0 +1,189 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "engine/cards.h"
+#include "engine/shoe.h"
+#include "engine/table_host.h"
+#include "engine/table_state.h"
+#include "engine/table_view.h"
+#include "settings/program_settings.h"
+#include "stats/bucket_stats.h"
+#include "stats/text_format.h"
+#include "stats/text_grid.h"
+#include "strategy/counting.h"
+
+namespace tavexo {
+
+// Told about what happens at the table, for those who keep their own record
+// of it (the simulator's trace and totals).
+class TableObserver {
+  public:
+    virtual ~TableObserver() = default;
+    virtual void ShoeShuffled(const TShoe&) {}
+    // Called once per box and round, after the box is paid and before its
+    // doubled flags are cleared; `result` is the round's result in money.
+    virtual void BoxSettled(int /*box*/, float /*result*/, float /*stake*/) {}
+};
+
+// A player profile as the boxes take it over.
+struct BoxProfile {
+    std::string name;
+    bool active = true;
+    bool robot = false;
+    float capital = 1000.0f;
+    int32_t unitValue = 5;
+};
+
+// The blackjack table: shoe, seven boxes, dealer, count, statistics and the
+// round cycle. It owns no window; everything it shows goes to a TableView and
+// every wait, timer and sound to a TableHost. Boxes are numbered 1..7.
+class Table {
+  public:
+    Table(TProgramSettings& settings, TableHost& host, ShoeShuffler shuffler = ShoeShuffler());
+    Table(const Table&) = delete;
+    Table& operator=(const Table&) = delete;
+
+    // --- wiring ---
+    void SetView(TableView* view);
+    void SetTextFormat(const TextFormat* format);
+    void SetObserver(TableObserver* observer) { observer_ = observer; }
+    // The simulator turns the history and detail texts off; the counters and
+    // the observer still see every round.
+    void SetRecordTexts(bool record) { recordTexts_ = record; }
+    void ApplyProfile(int box, const BoxProfile& profile);
+
+    // --- user input ---
+    void StartRun();
+    void StopRun();
+    void TogglePause();
+    void QuitButton();
+    void TimerTick(int timerId);
+    void BetClick(int box);
+    void UnitsChanged(int box, int units);
+    void SetAutoBet(int box, bool autoBet);
+    void BoxOnOff(int box);
+    // A click on one of the six action buttons of a box. Clicks on a disabled
+    // button or outside the box's own turn are refused (returns false).
+    bool ActionClicked(int box, Action action);
+    // Re-reads the settings that act on the table at once (round delay,
+    // gauges, training panel, box appearance).
+    void SettingsChanged();
+
+    // --- box actions (the robot and the advisor call these) ---
+    void FinishHand(int box);
+    void DoHit(int box);
+    void DoDouble(int box, int hand);
+    void DoSplit(int box);
+    void DoInsure(int box);
+    void DoSurrender(int box);
+    // Carries out the clicked action itself, without advice.
+    void CarryOut(int box, Action action);
+
+    // --- statistics and history ---
+    void ResetBucketStats() { stats_.Reset(); }
+    void RunStatisticsSummary();
+    void ClearHistory(int box);
+
+    // --- queries ---
+    TPlayerBox& Box(int box) { return boxes_[box - 1]; }
+    const TPlayerBox& Box(int box) const { return boxes_[box - 1]; }
+    const TDealerHand& Dealer() const { return dealer_; }
+    const TTableState& State() const { return state_; }
+    TTableState& MutableState() { return state_; }
+    const TShoe& Shoe() const { return shoe_; }
+    const TCount& Count() const { return count_; }
+    const BucketTable& Stats() const { return stats_; }
+    TProgramSettings& Settings() { return settings_; }
+    const TProgramSettings& Settings() const { return settings_; }
+    ShoeShuffler& Shuffler() { return shuffler_; }
+    TableHost& Host() { return host_; }
+    TableView* View() { return view_; }
+    const TextFormat& Format() const { return *format_; }
+    TextGrid& HistoryGrid(int box) { return *historyGrids_[box - 1]; }
+    TextGrid& DetailsGrid(int box) { return *detailGrids_[box - 1]; }
+    TextGrid& HintsGrid(int box) { return *hintGrids_[box - 1]; }
+    // The box whose turn it is, 0 outside the boxes' turns.
+    int BoxInTurn() const { return boxInTurn_; }
+    // The total of a hand by the hand total rule; stores the soft flag in the
+    // box's isSoft.
+    int BoxHandTotal(int box, int hand);
+    int DealerTotal();
+
+  private:
+    // Round cycle.
+    void RoundLoop();
+    void Schalter(bool spielstopp);
+    void Schalter2(bool enabled);
+    void WaitWhilePaused();
+    void EndOfRound();
+    void WaitBetweenRounds();
+    // Bets and the opening deal.
+    int CollectBets(bool deal, bool check);
+    void ChargeStake(int box, int multiplier);
+    void WaitForBetCorrection(int box);
+    void OpeningDeal();
+    // Shoe and cards.
+    void NewShoe();
+    CardCode DrawCard();
+    void DealToBox(int box, int hand);
+    int DealToDealer();
+    void CountCard(CardCode code);
+    // Turns.
+    void PlayersTurns();
+    void PlayTurn(int box, int dealerValue);
+    void AfterBoxCard(int box, int hand);
+    void SetHandMarker(int box, int hand, bool on);
+    void DecisionTick(int box);
+    void ResetGauge(int box);
+    void EnableAction(int box, Action action, bool enabled);
+    void DisableAllActions(int box);
+    void AppendDecision(int box, DecisionWord word);
+    // Dealer and settlement.
+    void DealerTurn();
+    void Settle();
+    void RecordBoxRound(int box);
+    void WriteHistoryRow(int box, float roundStake, float result);
+    // Display helpers.
+    void ApplyBoxAppearance(bool active, int box);
+    void ShowCapital(int box);
+    void ShowStake(int box, const std::string& text);
+    void ShowCounts();
+    std::string Money(float amount, int decimals) const {
+        return format_->FormatMoney(amount, decimals);
+    }
+    // Cues and pacing.
+    void Cue(Cue cue, Sound sound, bool wait, int box = 0);
+    void PumpAndPace();
+    void Pump() {
+        if (!headless_) host_.PumpEvents();
+    }
+    void Beep() {
+        if (!headless_) host_.Beep();
+    }
+
+    TProgramSettings& settings_;
+    TableHost& host_;
+    bool headless_;
+    TableView* view_ = nullptr;
+    const TextFormat* format_;
+    TableObserver* observer_ = nullptr;
+    bool recordTexts_ = true;
+
+    ShoeShuffler shuffler_;
+    TShoe shoe_;
+    TCount count_;
+    std::array<TPlayerBox, BOX_COUNT> boxes_;
+    TDealerHand dealer_;
+    TTableState state_;
+    BucketTable stats_;
+    std::array<std::unique_ptr<TextGrid>, BOX_COUNT> historyGrids_;
+    std::array<std::unique_ptr<TextGrid>, BOX_COUNT> detailGrids_;
+    std::array<std::unique_ptr<TextGrid>, BOX_COUNT> hintGrids_;
+    int roundDelayIntervalMs_ = 0;
+    int boxInTurn_ = 0;
+};
+
+}  // namespace tavexo

@@ -1,0 +1,136 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "engine/cards.h"
+
+namespace tavexo {
+
+inline constexpr int BOX_COUNT = 7;
+
+// A hand stops drawing at 21 or more and every card adds at least 1, so no
+// hand can hold more than 21 cards, whatever the number of decks.
+inline constexpr int MAX_HAND_CARDS = 24;
+
+// The six action buttons of a box frame.
+enum class Action { Hit, Stand, Surrender, Double, Split, Insure };
+inline constexpr int ACTION_COUNT = 6;
+
+struct THand {
+    std::array<CardCode, MAX_HAND_CARDS> cards{};
+    int32_t cardCount = 0;
+    bool doubled = false;
+    int32_t total = 0;
+    float stake = 0.0f;
+};
+
+// The words of a box's decisions text, kept as codes so that the per-card
+// path never builds strings; the text is made where it is shown.
+enum class DecisionWord : uint8_t {
+    Geteilt,
+    Verdoppelt,
+    Versichert,
+    ZweimalVersichert,
+    Aufgegeben
+};
+
+struct TDecisions {
+    static constexpr int CAPACITY = 12;
+    std::array<DecisionWord, CAPACITY> words{};
+    int count = 0;
+
+    bool Empty() const { return count == 0; }
+    void Clear() { count = 0; }
+    void Append(DecisionWord word) {
+        if (count < CAPACITY) words[count++] = word;
+    }
+    // A surrender replaces whatever stood there.
+    void Replace(DecisionWord word) {
+        count = 0;
+        Append(word);
+    }
+    std::string Text() const;
+};
+
+struct TPlayerBox {
+    std::string name;  // UTF-8
+    bool inPlay = true;
+    bool turnDone = false;
+    bool isRobot = false;
+    bool isSoft = false;
+    bool surrendered = false;
+    std::array<THand, 2> hands{};
+    bool natural = false;
+    bool isSplit = false;
+    bool onSecondHand = false;
+    int32_t historyRow = 0;
+    int32_t hintRow = 0;
+    int32_t insuranceCount = 0;
+    int32_t unitValue = 5;
+    int32_t baseUnits = 0;
+    int32_t lastHintRound = 0;
+    float capital = 0.0f;
+    float turnover = 0.0f;
+    float startCapital = 0.0f;
+    float countSnapshot = 0.0f;
+
+    // State of the box frame's controls that the rules read.
+    int32_t units = 1;    // the unit spin edit "Stücke", 0..50
+    bool autoBet = true;  // "Autom. setzen"
+    std::array<bool, ACTION_COUNT> enabled{};
+    int32_t gauge = 0;  // decision gauge, tenths of a second
+    bool decisionTimerRunning = false;
+    TDecisions decisions;
+
+    THand& Hand(int hand) { return hands[hand - 1]; }
+    const THand& Hand(int hand) const { return hands[hand - 1]; }
+    int HandInPlay() const { return onSecondHand ? 2 : 1; }
+    bool Enabled(Action action) const { return enabled[static_cast<int>(action)]; }
+    // Takes part in the round: switched on and "Autom. setzen" checked.
+    bool TakesPart() const { return inPlay && autoBet; }
+    // Has a stake this round (turns and settlement select by this).
+    bool HasStake() const { return inPlay && hands[0].stake > 0.0f; }
+};
+
+struct TDealerHand {
+    std::array<CardCode, MAX_HAND_CARDS> cards{};
+    int32_t cardCount = 0;
+    int32_t total = 0;
+    bool isBlackjack = false;
+    float countSnapshot = 0.0f;
+
+    int UpCardValue() const { return cardCount > 0 ? CardValue(cards[0]) : 0; }
+};
+
+struct ActionButton {
+    int box = 0;
+    Action action = Action::Hit;
+    bool operator==(const ActionButton&) const = default;
+};
+
+struct TTableState {
+    int32_t roundNumber = 0;
+    bool running = false;
+    bool stopRequested = false;
+    bool paused = false;
+    bool cleanupDeferred = false;
+    bool waitingBetweenRounds = false;
+    bool waitingForBet = false;
+    bool lastBoxDone = false;
+    std::optional<ActionButton> lastActionButton;
+    bool sameButtonTwice = false;
+};
+
+// Pixel places of the n-th card (1..12, later cards repeat the last place)
+// inside the frame that holds the hand.
+inline constexpr std::array<int, 12> BOX_CARD_X = {0,   20,  40,  60,  80,  98,
+                                                   116, 134, 152, 170, 178, 196};
+inline constexpr std::array<int, 12> DEALER_CARD_X = {0,   24,  48,  72,  96,  120,
+                                                      144, 168, 192, 216, 240, 264};
+inline constexpr std::array<int, 12> CARD_Y = {8, 5, 3, 3, 1, 3, 3, 5, 5, 7, 7, 8};
+inline constexpr int SECOND_HAND_OFFSET_X = 160;
+
+}  // namespace tavexo

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Tavexo needs to build, test and run, and only
+# those that are missing. Safe to run again and again.
+set -euo pipefail
+
+PACKAGES=(
+    build-essential cmake make pkg-config clang-format
+    libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-svg-dev qt6-translations-l10n
+    libgl-dev libxlsxwriter-dev
+    xvfb xauth imagemagick sox espeak-ng
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+echo "Installing: ${missing[*]}"
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace tavexo {
+
+inline constexpr int BUCKET_COUNT = 9;
+
+// Labels of the nine count buckets, index bucket - 1.
+inline constexpr std::array<const char*, BUCKET_COUNT> BUCKET_LABELS = {
+    "-1 < Z < 1",   "1 <= Z < 3",   "3 <= Z < 5",   "5 <= Z < 8", "Z >= 8",
+    "-1 >= Z > -3", "-3 >= Z > -5", "-5 >= Z > -8", "Z <= -8"};
+
+// Bucket 1..9 of a relative count; 0 for a count that is not a number.
+int CountBucketOf(float z);
+
+struct TBucketStats {
+    uint32_t games = 0;
+    uint32_t wins = 0;
+    uint32_t losses = 0;
+    uint32_t pushes = 0;
+    uint32_t busts = 0;
+    uint32_t blackjacks = 0;
+    uint32_t splitWon = 0;
+    uint32_t splitLost = 0;
+    uint32_t splitPush = 0;
+    uint32_t doubleWon = 0;
+    uint32_t doubleLost = 0;
+    uint32_t doublePush = 0;
+    uint32_t surrenderDealerMade = 0;
+    uint32_t surrenderDealerBust = 0;
+    uint32_t insuranceWon = 0;
+    uint32_t insuranceLost = 0;
+    uint32_t dealerBlackjacks = 0;
+    uint32_t dealerBusts = 0;
+    float lostMoney = 0.0f;
+    float wonMoney = 0.0f;
+
+    TBucketStats& operator+=(const TBucketStats& other);
+};
+
+// The statistics of all seven boxes by bucket, box 1..7 and bucket 1..9.
+class BucketTable {
+  public:
+    TBucketStats& At(int box, int bucket) { return records_[box - 1][bucket - 1]; }
+    const TBucketStats& At(int box, int bucket) const { return records_[box - 1][bucket - 1]; }
+    TBucketStats BoxTotal(int box) const;
+    void Reset() { records_ = {}; }
+
+  private:
+    std::array<std::array<TBucketStats, BUCKET_COUNT>, 7> records_{};
+};
+
+}  // namespace tavexo

@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "engine/cards.h"
+
+namespace tavexo {
+namespace {
+
+// Codes by rank in the first suit; other suits add 13, 26, 39.
+constexpr CardCode ACE = 1, SIX = 6, NINE = 9, TEN = 10, KING = 13;
+
+struct TotalCase {
+    std::vector<CardCode> cards;
+    int total;
+    bool soft;
+};
+
+class HandTotalTest : public ::testing::TestWithParam<TotalCase> {};
+
+TEST_P(HandTotalTest, FollowsTheHandTotalRule) {
+    const TotalCase& c = GetParam();
+    const HandTotal result = TotalOf(c.cards.data(), static_cast<int>(c.cards.size()));
+    EXPECT_EQ(result.total, c.total);
+    EXPECT_EQ(result.soft, c.soft);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, HandTotalTest,
+                         ::testing::Values(TotalCase{{ACE, ACE + 13}, 12, true},        // A, A
+                                           TotalCase{{ACE, ACE + 13, NINE}, 21, true},  // A, A, 9
+                                           TotalCase{{ACE, SIX}, 17, true},             // soft 17
+                                           TotalCase{{ACE, SIX, TEN}, 17, false},       // hard 17
+                                           TotalCase{{KING, ACE}, 21, true},            // blackjack
+                                           TotalCase{{TEN, SIX, KING}, 26, false},      // bust
+                                           TotalCase{std::vector<CardCode>(21, ACE), 21,
+                                                     false}));  // 21 aces
+
+TEST(CardTable, ValuesCountsAndSuitsOfEveryCode) {
+    for (CardCode code = 1; code <= 52; ++code) {
+        const int rank = code % 13 == 0 ? 13 : code % 13;
+        const int value = CardValue(code);
+        const int count = CardCountValue(code);
+        SCOPED_TRACE(code);
+        if (rank == 1) {
+            EXPECT_EQ(value, 11);
+            EXPECT_EQ(count, -1);
+        } else if (rank >= 10) {
+            EXPECT_EQ(value, 10);
+            EXPECT_EQ(count, -1);
+        } else {
+            EXPECT_EQ(value, rank);
+            EXPECT_EQ(count, rank <= 6 ? 1 : 0);
+        }
+        EXPECT_EQ(CardSuit(code), (code - 1) / 13 + 1);
+    }
+}
+
+TEST(CardText, NamesByRank) {
+    EXPECT_STREQ(CardText(13), "K");
+    EXPECT_STREQ(CardText(14), "As");
+    EXPECT_STREQ(CardText(26), "K");
+    EXPECT_STREQ(CardText(52), "K");
+    EXPECT_STREQ(CardText(10), "10");
+    EXPECT_STREQ(CardText(11), "B");
+    EXPECT_STREQ(CardText(12 + 39), "D");
+}
+
+TEST(CardTable, TenAndKingFormAPair) {
+    EXPECT_EQ(CardValue(TEN), CardValue(KING + 26));
+}
+
+}  // namespace
+}  // namespace tavexo

@@ -1,0 +1,124 @@
+#include "support/scripted_host.h"
+
+#include <algorithm>
+
+namespace tavexo::testing {
+
+const char* SoundName(Sound sound) {
+    switch (sound) {
+        case Sound::Bj:
+            return "bj";
+        case Sound::Card:
+            return "card";
+        case Sound::Coin1:
+            return "coin1";
+        case Sound::Coin2:
+            return "coin2";
+        case Sound::Minus:
+            return "minus";
+        case Sound::Mischen:
+            return "Mischen";
+        case Sound::Null:
+            return "null";
+        case Sound::Piep:
+            return "piep";
+        case Sound::Plus:
+            return "plus";
+    }
+    return "?";
+}
+
+void ScriptedHost::When(Trigger trigger, Step step) {
+    script_.push_back(ScriptStep{std::move(trigger), std::move(step), false});
+}
+
+void ScriptedHost::Whenever(Trigger trigger, Step step) {
+    script_.push_back(ScriptStep{std::move(trigger), std::move(step), true});
+}
+
+int ScriptedHost::Count(const std::string& event) const {
+    return static_cast<int>(std::count(events.begin(), events.end(), event));
+}
+
+bool ScriptedHost::RunScript() {
+    if (table_ == nullptr || depth_ > 0) return false;
+    for (size_t i = 0; i < script_.size(); ++i) {
+        ScriptStep& s = script_[i];
+        if (s.done || !s.trigger(*table_)) continue;
+        if (!s.standing) s.done = true;
+        // A step may itself run the engine, which pumps again: it must not
+        // re-enter the script while it runs.
+        ++depth_;
+        Step step = s.step;  // the vector may grow while the step runs
+        step(*table_);
+        --depth_;
+        return true;
+    }
+    return false;
+}
+
+bool ScriptedHost::FireNextTimer(int64_t until) {
+    if (timers_.empty()) return false;
+    auto next = std::min_element(timers_.begin(), timers_.end(), [](const auto& a, const auto& b) {
+        return a.second.due < b.second.due;
+    });
+    if (next->second.due > until) return false;
+    const int id = next->first;
+    now_ = std::max(now_, next->second.due);
+    next->second.due = now_ + std::max(1, next->second.interval);
+    CheckLimit();
+    if (table_ != nullptr) table_->TimerTick(id);
+    return true;
+}
+
+void ScriptedHost::CheckLimit() const {
+    if (now_ > limit_) throw HostStuck("virtual time ran past its limit");
+}
+
+void ScriptedHost::PumpEvents() {
+    RunScript();
+}
+
+void ScriptedHost::WaitEvents() {
+    if (RunScript()) return;
+    if (FireNextTimer(INT64_MAX)) return;
+    throw HostStuck("the table waits, but no script step or timer can end the wait");
+}
+
+void ScriptedHost::Sleep(int ms) {
+    const int64_t target = now_ + std::max(0, ms);
+    RunScript();
+    while (FireNextTimer(target)) {
+    }
+    now_ = std::max(now_, target);
+    CheckLimit();
+}
+
+void ScriptedHost::StartTimer(int id, int intervalMs) {
+    timers_[id] = Timer{intervalMs, now_ + std::max(1, intervalMs)};
+}
+
+void ScriptedHost::StopTimer(int id) {
+    timers_.erase(id);
+}
+
+void ScriptedHost::PlaySound(Sound sound, bool wait) {
+    events.push_back(std::string(wait ? "sound-wait:" : "sound:") + SoundName(sound));
+}
+
+void ScriptedHost::Beep() {
+    ++beeps;
+    events.push_back("beep");
+}
+
+void ScriptedHost::ShowInformation(const std::string& text) {
+    messages.push_back(text);
+    events.push_back("message:" + text);
+}
+
+void ScriptedHost::CloseTable() {
+    closed = true;
+    events.push_back("close");
+}
+
+}  // namespace tavexo::testing

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "engine/table.h"
+#include "engine/table_host.h"
+
+namespace tavexo::testing {
+
+// Thrown when the engine waits for an event that no script step or timer
+// can ever deliver, or when virtual time runs past its limit.
+struct HostStuck : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// A host with a virtual clock. Sleeping advances the clock and fires the
+// timers that fall due; pumping performs the next scripted user action whose
+// trigger holds. Tests of time-outs, pauses and stops run instantly.
+class ScriptedHost : public TableHost {
+  public:
+    using Trigger = std::function<bool(const Table&)>;
+    using Step = std::function<void(Table&)>;
+
+    void Attach(Table& table) { table_ = &table; }
+
+    // A one-shot step: performed once, the first time its trigger holds.
+    void When(Trigger trigger, Step step);
+    // A standing step: performed every time its trigger holds when events are
+    // handled (for example "whenever box 2 is in turn, click Halten").
+    void Whenever(Trigger trigger, Step step);
+
+    int64_t Now() const { return now_; }
+    bool TimerRunning(int id) const { return timers_.count(id) > 0; }
+    void SetTimeLimit(int64_t ms) { limit_ = ms; }
+
+    // What the table did to the outside world, in order: "sound:card",
+    // "sound-wait:coin1", "beep", "message:<text>", "close".
+    std::vector<std::string> events;
+    std::vector<std::string> messages;
+    int beeps = 0;
+    bool closed = false;
+    int Count(const std::string& event) const;
+
+    void PumpEvents() override;
+    void WaitEvents() override;
+    void Sleep(int ms) override;
+    void StartTimer(int id, int intervalMs) override;
+    void StopTimer(int id) override;
+    void PlaySound(Sound sound, bool wait) override;
+    void Beep() override;
+    void ShowInformation(const std::string& text) override;
+    void CloseTable() override;
+
+  private:
+    struct ScriptStep {
+        Trigger trigger;
+        Step step;
+        bool standing;
+        bool done = false;
+    };
+    struct Timer {
+        int interval;
+        int64_t due;
+    };
+
+    bool RunScript();
+    bool FireNextTimer(int64_t until);
+    void CheckLimit() const;
+
+    Table* table_ = nullptr;
+    std::vector<ScriptStep> script_;
+    std::map<int, Timer> timers_;
+    int64_t now_ = 0;
+    int64_t limit_ = 24LL * 3600 * 1000;
+    int depth_ = 0;
+};
+
+const char* SoundName(Sound sound);
+
+}  // namespace tavexo::testing
