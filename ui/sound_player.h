@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QByteArray>
+#include <QObject>
+
+#include <array>
+#include <memory>
+
+#include "settings/sound_cues.h"
+
+class QAudioSink;
+class QBuffer;
+
+namespace tavexo {
+
+struct WavSound;
+
+inline constexpr int SOUND_COUNT = 9;
+
+// The resource name of a sound ("bj", "card", ..., "mischen"); the program
+// asks for sounds by these names without regard to case.
+const char* SoundName(Sound sound);
+
+// Plays the table's nine wave sounds from the program's resources and the
+// 400 Hz beep. Playing never blocks: whoever must wait for a sound waits its
+// LengthMs(), which comes from the wave header. A new sound cuts off the one
+// that plays. Without an audio output every call is a silent no-op; the
+// lengths stay the same, so the table keeps its pace.
+class SoundPlayer : public QObject {
+    Q_OBJECT
+  public:
+    enum class Output { System, Silent };
+
+    // System uses the default audio output if the machine has one when the
+    // player is made; Silent never touches the audio system.
+    explicit SoundPlayer(Output output = Output::System, QObject* parent = nullptr);
+    ~SoundPlayer() override;
+
+    bool HasOutput() const { return !device_.isNull(); }
+    bool Loaded(Sound sound) const;
+    int LengthMs(Sound sound) const;
+
+    void Play(Sound sound);
+    void PlayBeep();
+    void Stop();
+
+    static constexpr int BEEP_HZ = 400;
+    static constexpr int BEEP_MS = 400;
+
+  private:
+    struct Clip {
+        QByteArray pcm;
+        QAudioFormat format;
+        int lengthMs = 0;
+    };
+    void Load(Sound sound);
+    void PrepareForDevice(Clip& clip, const WavSound& wav);
+    void Start(const Clip& clip);
+
+    QAudioDevice device_;
+    std::array<Clip, SOUND_COUNT> clips_;
+    Clip beep_;
+    std::unique_ptr<QBuffer> buffer_;
+    std::unique_ptr<QAudioSink> sink_;
+};
+
+}  // namespace tavexo
