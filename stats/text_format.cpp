@@ -1,7 +1,9 @@
 #include "stats/text_format.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace tavexo {
 
@@ -20,19 +22,49 @@ int Utf8Length(std::string_view text) {
     return n;
 }
 
+// Whole and fraction digits of a non-negative amount with `decimals`
+// decimals and at most ten significant digits, the way the currency format
+// of the table rounds: half away from zero, on the exact decimal value of
+// the amount (printf would round an exact half to even: 2,25 to 2,2).
+std::pair<std::string, std::string> RoundMoney(double amount, int decimals) {
+    constexpr int SIGNIFICANT = 10;
+    // Every float of at least 2^-20 has at most 43 binary fraction digits,
+    // and so at most 43 decimal ones; smaller amounts round to 0 anyway.
+    constexpr int EXACT_DECIMALS = 48;
+    char text[128];
+    std::snprintf(text, sizeof text, "%.*f", EXACT_DECIMALS, amount);
+    std::string digits(text);
+    const auto dot = digits.find('.');
+    digits.erase(dot, 1);
+    int point = static_cast<int>(dot);  // digits before the decimal point
+    // Significant digits before the point; printf writes "0" below 1.
+    const int magnitude = digits[0] == '0' ? 0 : point;
+    // At least one digit stays, as keep is never below 10 - point.
+    const int keep = std::min(decimals, SIGNIFICANT - magnitude);
+    const int cut = point + keep;  // index of the first digit dropped
+    const bool up = digits[cut] >= '5';
+    std::fill(digits.begin() + cut, digits.end(), '0');
+    int i = cut - 1;
+    while (up && i >= 0 && digits[i] == '9') digits[i--] = '0';
+    if (up && i >= 0) {
+        ++digits[i];
+    } else if (up) {
+        digits.insert(digits.begin(), '1');
+        ++point;
+    }
+    std::string whole = digits.substr(0, static_cast<size_t>(point));
+    const auto lead = whole.find_first_not_of('0');
+    whole = lead == std::string::npos ? "0" : whole.substr(lead);
+    return {whole, digits.substr(static_cast<size_t>(point), static_cast<size_t>(decimals))};
+}
+
 }  // namespace
 
 std::string TextFormat::FormatMoney(float amount, int decimals) const {
     if (amount == 0.0f || !std::isfinite(amount)) return "0,0";
-    char digits[64];
-    // Ten significant digits, as the currency conversion of the table keeps.
-    std::snprintf(digits, sizeof digits, "%.*f", decimals, static_cast<double>(amount));
-    std::string text(digits);
-    const bool negative = text.front() == '-';
-    if (negative) text.erase(0, 1);
-    const auto dot = text.find('.');
-    std::string whole = text.substr(0, dot);
-    const std::string fraction = dot == std::string::npos ? "" : text.substr(dot + 1);
+    decimals = std::clamp(decimals, 0, 9);
+    const bool negative = amount < 0.0f;
+    const auto [whole, fraction] = RoundMoney(std::fabs(static_cast<double>(amount)), decimals);
     std::string grouped;
     for (size_t i = 0; i < whole.size(); ++i) {
         if (i > 0 && (whole.size() - i) % 3 == 0) grouped += '.';
