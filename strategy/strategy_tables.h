@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cassert>
 #include <cstdint>
@@ -145,7 +146,7 @@ inline constexpr std::array<int32_t, 5> InsuranceIndex = {3, 5, 7, 10, 1000};
 class TTotalSet {
   public:
     constexpr TTotalSet(int first, int last) {
-        for (int total = first; total <= last; ++total) {
+        for (int total = std::max(first, 0); total <= std::min(last, 255); ++total) {
             bits_[total / 64] |= uint64_t{1} << (total % 64);
         }
     }

@@ -24,9 +24,17 @@ TEST(FormatPercent, BOverATimesHundredWithTwoDecimals) {
         const char* text;
     };
     const std::vector<Case> cases = {
-        {8.0f, 1.0f, "12,50 %"},   {3.0f, 1.0f, "33,33 %"},      {3.0f, 2.0f, "66,67 %"},
-        {4.0f, 4.0f, "100,00 %"},  {100.0f, -25.0f, "-25,00 %"}, {1.0f, 30.0f, "3000,00 %"},
+        {8.0f, 1.0f, "12,50 %"},
+        {3.0f, 1.0f, "33,33 %"},
+        {3.0f, 2.0f, "66,67 %"},
+        {4.0f, 4.0f, "100,00 %"},
+        {100.0f, -25.0f, "-25,00 %"},
+        {1.0f, 30.0f, "3000,00 %"},
         {1000.0f, 1.0f, "0,10 %"},
+        // 0.125 and 12.125 exactly: halves round away from zero.
+        {800.0f, 1.0f, "0,13 %"},
+        {800.0f, 97.0f, "12,13 %"},
+        {800.0f, -1.0f, "-0,13 %"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(FormatPercent(DefaultTextFormat(), c.a, c.b), c.text) << c.a << ", " << c.b;
@@ -99,6 +107,10 @@ TEST(FormatCount, OneDecimalWithTheGermanSeparator) {
     EXPECT_EQ(FormatCount(DefaultTextFormat(), 2.5f), "2,5");
     EXPECT_EQ(FormatCount(DefaultTextFormat(), -0.3f), "-0,3");
     EXPECT_EQ(FormatCount(DefaultTextFormat(), 6.0f), "6,0");
+    EXPECT_EQ(FormatCount(DefaultTextFormat(), -12.0f), "-12,0");
+    // One running count over four decks: halves round away from zero.
+    EXPECT_EQ(FormatCount(DefaultTextFormat(), 0.25f), "0,3");
+    EXPECT_EQ(FormatCount(DefaultTextFormat(), -1.25f), "-1,3");
 }
 
 // Every character 10 pixels wide, so that the arithmetic is easy to follow.
