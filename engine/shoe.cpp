@@ -41,6 +41,9 @@ void ShoeShuffler::StackNextShoe(std::vector<CardCode> firstCards, std::optional
 }
 
 void ShoeShuffler::NewShoe(TShoe& shoe, int decks) {
+    // The shoe holds at most eight decks; an empty one would leave no room
+    // for a cut card.
+    decks = std::clamp(decks, 1, MAX_SHOE_CARDS / CARDS_PER_DECK);
     const int total = decks * CARDS_PER_DECK;
     shoe.total = total;
     shoe.position = 0;
@@ -49,9 +52,9 @@ void ShoeShuffler::NewShoe(TShoe& shoe, int decks) {
     std::array<int, CARDS_PER_DECK + 1> remaining{};
     remaining.fill(decks);
     int filled = 0;
-    const int stackedCount = std::min<int>(static_cast<int>(stacked_.size()), total);
-    for (int i = 0; i < stackedCount; ++i) {
-        const CardCode code = stacked_[i];
+    for (const CardCode code : stacked_) {
+        if (filled == total) break;
+        if (code < 1 || code > CARDS_PER_DECK) continue;  // not a card: never dealt
         shoe.cards[filled++] = code;
         if (remaining[code] > 0) --remaining[code];
     }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "engine/box_player.h"
 #include "engine/cards.h"
 #include "engine/shoe.h"
 #include "engine/table_host.h"
@@ -50,6 +51,8 @@ class Table {
     void SetView(TableView* view);
     void SetTextFormat(const TextFormat* format);
     void SetObserver(TableObserver* observer) { observer_ = observer; }
+    void SetRobot(RobotPlayer* robot) { robot_ = robot; }
+    void SetAdvisor(ClickAdvisor* advisor) { advisor_ = advisor; }
     // The simulator turns the history and detail texts off; the counters and
     // the observer still see every round.
     void SetRecordTexts(bool record) { recordTexts_ = record; }
@@ -126,7 +129,8 @@ class Table {
     void WaitForBetCorrection(int box);
     void OpeningDeal();
     // Shoe and cards.
-    void NewShoe();
+    // A shoe that runs dry mid-round is replaced even while a stop is pending.
+    void NewShoe(bool evenWhenStopping = false);
     CardCode DrawCard();
     void DealToBox(int box, int hand);
     int DealToDealer();
@@ -145,9 +149,11 @@ class Table {
     void DealerTurn();
     void Settle();
     void RecordBoxRound(int box);
-    void WriteHistoryRow(int box, float roundStake, float result);
     // Display helpers.
     void ApplyBoxAppearance(bool active, int box);
+    void RefreshView();
+    void SetUnitsFromEngine(int box, int units);
+    void CapUnitsByCapital(int box);
     void ShowCapital(int box);
     void ShowStake(int box, const std::string& text);
     void ShowCounts();
@@ -155,7 +161,7 @@ class Table {
         return format_->FormatMoney(amount, decimals);
     }
     // Cues and pacing.
-    void Cue(Cue cue, Sound sound, bool wait, int box = 0);
+    void PlayCue(Cue cue, Sound sound, bool wait, int box = 0);
     void PumpAndPace();
     void Pump() {
         if (!headless_) host_.PumpEvents();
@@ -170,6 +176,8 @@ class Table {
     TableView* view_ = nullptr;
     const TextFormat* format_;
     TableObserver* observer_ = nullptr;
+    RobotPlayer* robot_ = nullptr;
+    ClickAdvisor* advisor_ = nullptr;
     bool recordTexts_ = true;
 
     ShoeShuffler shuffler_;
@@ -184,6 +192,8 @@ class Table {
     std::array<std::unique_ptr<TextGrid>, BOX_COUNT> hintGrids_;
     int roundDelayIntervalMs_ = 0;
     int boxInTurn_ = 0;
+    // From the bet collection of a round to the end of its settlement.
+    bool roundInProgress_ = false;
 };
 
 }  // namespace tavexo

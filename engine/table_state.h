@@ -18,6 +18,7 @@ inline constexpr int MAX_HAND_CARDS = 24;
 // The six action buttons of a box frame.
 enum class Action { Hit, Stand, Surrender, Double, Split, Insure };
 inline constexpr int ACTION_COUNT = 6;
+inline constexpr int MAX_UNITS = 50;
 
 struct THand {
     std::array<CardCode, MAX_HAND_CARDS> cards{};
@@ -80,6 +81,8 @@ struct TPlayerBox {
     // State of the box frame's controls that the rules read.
     int32_t units = 1;    // the unit spin edit "Stücke", 0..50
     bool autoBet = true;  // "Autom. setzen"
+    bool betEnabled = true;
+    bool unitsEnabled = true;
     std::array<bool, ACTION_COUNT> enabled{};
     int32_t gauge = 0;  // decision gauge, tenths of a second
     bool decisionTimerRunning = false;
@@ -91,8 +94,10 @@ struct TPlayerBox {
     bool Enabled(Action action) const { return enabled[static_cast<int>(action)]; }
     // Takes part in the round: switched on and "Autom. setzen" checked.
     bool TakesPart() const { return inPlay && autoBet; }
-    // Has a stake this round (turns and settlement select by this).
-    bool HasStake() const { return inPlay && hands[0].stake > 0.0f; }
+    // Was dealt into the round in progress: in play, with a stake and cards.
+    // A stake alone is not enough: "Bet" and the unit spin edit set a stake
+    // also for a box that sits the round out.
+    bool InRound() const { return inPlay && hands[0].stake > 0.0f && hands[0].cardCount > 0; }
 };
 
 struct TDealerHand {

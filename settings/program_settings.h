@@ -12,6 +12,8 @@ struct TGameRules {
     bool noSurrender = false;
     bool softDouble = true;
     int32_t doubleChoice = 1;  // index into DoubleTotalSets
+
+    bool operator==(const TGameRules&) const = default;
 };
 
 // The choices of the training centre.
@@ -24,6 +26,8 @@ struct TTrainingSettings {
     int32_t betRampFactor = 4;      // 0 keine, 1 max 2x, 2 max 4x, 3 0,5 x, 4 1 x
     int32_t insuranceChoice = 0;    // threshold 3, 5, 7, 10 or never
     int32_t betPause = 0;           // 0 wait for Bet, 1 plus 5 s, 2 nothing
+
+    bool operator==(const TTrainingSettings&) const = default;
 };
 
 inline constexpr int SOUND_CUE_COUNT = 6;
@@ -39,6 +43,8 @@ struct TProgramSettings {
     int32_t cardDelay = 10;
     int32_t actionTime = 150;
     int32_t roundDelay = 50;
+
+    bool operator==(const TProgramSettings&) const = default;
 };
 
 }  // namespace tavexo

@@ -1,18 +1,13 @@
 #include "stats/text_format.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace tavexo {
 
 namespace {
-
-// Replaces the '.' of a C-locale number by the format's separator.
-std::string WithSeparator(std::string text, const std::string& separator) {
-    const auto dot = text.find('.');
-    if (dot != std::string::npos) text.replace(dot, 1, separator);
-    return text;
-}
 
 int Utf8Length(std::string_view text) {
     int n = 0;
@@ -20,19 +15,50 @@ int Utf8Length(std::string_view text) {
     return n;
 }
 
+// Whole and fraction digits of a non-negative amount with `decimals`
+// decimals and at most `significant` significant digits, rounded the way
+// the program's number formats round: half away from zero, on the exact
+// decimal value of the amount (printf would round an exact half to even,
+// 2.25 to 2.2).
+std::pair<std::string, std::string> RoundedDigits(double amount, int decimals, int significant) {
+    // Every float of at least 2^-20 has at most 43 binary fraction digits,
+    // and so at most 43 decimal ones; smaller amounts round to 0 anyway.
+    constexpr int EXACT_DECIMALS = 48;
+    char text[128];
+    std::snprintf(text, sizeof text, "%.*f", EXACT_DECIMALS, amount);
+    std::string digits(text);
+    const auto dot = digits.find('.');
+    digits.erase(dot, 1);
+    int point = static_cast<int>(dot);  // digits before the decimal point
+    // Significant digits before the point; printf writes "0" below 1.
+    const int magnitude = digits[0] == '0' ? 0 : point;
+    // At least one digit stays while significant is at least 1.
+    const int keep = std::min(decimals, significant - magnitude);
+    const int cut = point + keep;  // index of the first digit dropped
+    const bool up = digits[cut] >= '5';
+    std::fill(digits.begin() + cut, digits.end(), '0');
+    int i = cut - 1;
+    while (up && i >= 0 && digits[i] == '9') digits[i--] = '0';
+    if (up && i >= 0) {
+        ++digits[i];
+    } else if (up) {
+        digits.insert(digits.begin(), '1');
+        ++point;
+    }
+    std::string whole = digits.substr(0, static_cast<size_t>(point));
+    const auto lead = whole.find_first_not_of('0');
+    whole = lead == std::string::npos ? "0" : whole.substr(lead);
+    return {whole, digits.substr(static_cast<size_t>(point), static_cast<size_t>(decimals))};
+}
+
 }  // namespace
 
 std::string TextFormat::FormatMoney(float amount, int decimals) const {
     if (amount == 0.0f || !std::isfinite(amount)) return "0,0";
-    char digits[64];
-    // Ten significant digits, as the currency conversion of the table keeps.
-    std::snprintf(digits, sizeof digits, "%.*f", decimals, static_cast<double>(amount));
-    std::string text(digits);
-    const bool negative = text.front() == '-';
-    if (negative) text.erase(0, 1);
-    const auto dot = text.find('.');
-    std::string whole = text.substr(0, dot);
-    const std::string fraction = dot == std::string::npos ? "" : text.substr(dot + 1);
+    decimals = std::clamp(decimals, 0, 9);
+    const bool negative = amount < 0.0f;
+    const auto [whole, fraction] =
+        RoundedDigits(std::fabs(static_cast<double>(amount)), decimals, 10);
     std::string grouped;
     for (size_t i = 0; i < whole.size(); ++i) {
         if (i > 0 && (whole.size() - i) % 3 == 0) grouped += '.';
@@ -49,16 +75,18 @@ int TextFormat::TextWidth(std::string_view text) const {
 }
 
 std::string FormatPercent(const TextFormat& format, float a, float b) {
-    if (a == 0.0f || b == 0.0f) return WithSeparator("0.00", format.DecimalSeparator()) + " %";
-    char text[64];
-    std::snprintf(text, sizeof text, "%.2f", static_cast<double>(b / a * 100.0f));
-    return WithSeparator(text, format.DecimalSeparator()) + " %";
+    const float percent = a == 0.0f || b == 0.0f ? 0.0f : b / a * 100.0f;
+    if (!std::isfinite(percent)) return "0" + format.DecimalSeparator() + "00 %";
+    const auto [whole, fraction] = RoundedDigits(std::fabs(static_cast<double>(percent)), 2, 15);
+    const std::string sign = percent < 0.0f ? "-" : "";
+    return sign + whole + format.DecimalSeparator() + fraction + " %";
 }
 
 std::string FormatCount(const TextFormat& format, float count) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f", static_cast<double>(count));
-    return WithSeparator(text, format.DecimalSeparator());
+    if (!std::isfinite(count)) return "0" + format.DecimalSeparator() + "0";
+    const auto [whole, fraction] = RoundedDigits(std::fabs(static_cast<double>(count)), 1, 15);
+    const std::string sign = count < 0.0f ? "-" : "";
+    return sign + whole + format.DecimalSeparator() + fraction;
 }
 
 std::string CentreByBlanks(const TextFormat& format, const std::string& text, int width) {

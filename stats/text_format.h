@@ -21,9 +21,10 @@ class TextFormat {
 };
 
 // "0,00 %" when a or b is exactly zero, else b / a x 100 with two decimals.
+// Here and in the other number formats an exact half rounds away from zero.
 std::string FormatPercent(const TextFormat& format, float a, float b);
 
-// A relative count as "%.1f" with the format's decimal separator.
+// A relative count with one decimal and the format's decimal separator.
 std::string FormatCount(const TextFormat& format, float count);
 
 // Prefixes blanks so that `text` appears centred in a column of `width`.

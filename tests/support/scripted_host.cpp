@@ -82,7 +82,11 @@ void ScriptedHost::PumpEvents() {
 void ScriptedHost::WaitEvents() {
     if (RunScript()) return;
     if (FireNextTimer(INT64_MAX)) return;
-    throw HostStuck("the table waits, but no script step or timer can end the wait");
+    // Nothing is due: the user takes their time. Steps that wait for a
+    // moment of the clock see it pass; a wait that nothing can end runs into
+    // the time limit.
+    now_ += IDLE_STEP_MS;
+    CheckLimit();
 }
 
 void ScriptedHost::Sleep(int ms) {

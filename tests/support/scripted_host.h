@@ -12,8 +12,8 @@
 
 namespace tavexo::testing {
 
-// Thrown when the engine waits for an event that no script step or timer
-// can ever deliver, or when virtual time runs past its limit.
+// Thrown when virtual time runs past its limit: the engine waits for an
+// event that no script step or timer delivers.
 struct HostStuck : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
@@ -76,7 +76,8 @@ class ScriptedHost : public TableHost {
     std::vector<ScriptStep> script_;
     std::map<int, Timer> timers_;
     int64_t now_ = 0;
-    int64_t limit_ = 24LL * 3600 * 1000;
+    static constexpr int64_t IDLE_STEP_MS = 100;
+    int64_t limit_ = 10LL * 3600 * 1000;
     int depth_ = 0;
 };
 

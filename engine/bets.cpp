@@ -1,0 +1,161 @@
+// Stakes: the unit spin edit, "Bet", the bet collection with the stake check
+// of the training mode, and the opening deal.
+#include <algorithm>
+#include <string>
+
+#include "engine/table.h"
+
+namespace tavexo {
+
+void Table::UnitsChanged(int box, int units) {
+    TPlayerBox& b = Box(box);
+    if (!b.unitsEnabled) return;
+    b.units = std::clamp(units, 0, MAX_UNITS);
+    CapUnitsByCapital(box);
+}
+
+void Table::SetUnitsFromEngine(int box, int units) {
+    Box(box).units = std::clamp(units, 0, MAX_UNITS);
+    if (view_ != nullptr) view_->SetUnits(box, Box(box).units);
+    CapUnitsByCapital(box);
+}
+
+void Table::CapUnitsByCapital(int box) {
+    TPlayerBox& b = Box(box);
+    const int before = b.units;
+    while (b.units > 0 && b.capital < static_cast<float>(b.unitValue * b.units)) {
+        b.units -= 1;
+        if (b.units == 0) b.inPlay = false;
+    }
+    b.hands[0].stake = static_cast<float>(b.unitValue * b.units);
+    if (view_ == nullptr) return;
+    if (b.units != before) view_->SetUnits(box, b.units);
+    view_->SetStakeHeight(box, Money(b.hands[0].stake, 0));
+}
+
+void Table::BetClick(int box) {
+    TPlayerBox& b = Box(box);
+    if (!b.betEnabled) return;
+    const float wanted = static_cast<float>(b.unitValue * b.units);
+    b.hands[0].stake = b.capital >= wanted ? wanted : 0.0f;
+    state_.waitingForBet = false;
+    state_.waitingBetweenRounds = false;
+    if (view_ == nullptr) return;
+    view_->ShowCoin(box, 1, b.hands[0].stake > 0.0f);
+    view_->SetStakeLabel(box, "Einsatz: " + Money(b.hands[0].stake, 0));
+}
+
+int Table::CollectBets(bool deal, bool check) {
+    int placed = 0;
+    for (int box = 1; box <= BOX_COUNT; ++box) {
+        TPlayerBox& b = Box(box);
+        if (!b.TakesPart()) continue;
+        WaitWhilePaused();
+        if (b.historyRow == 0) {
+            b.baseUnits = b.units;
+            b.startCapital = b.capital;
+        }
+        const int ramp = BetRampUnits(count_.RelativeCount, settings_.training.betRampFactor);
+        if (b.isRobot) SetUnitsFromEngine(box, ramp);
+
+        if (check && !b.isRobot) {
+            // The stake check looks at the first human box only.
+            if (!settings_.training.trainingMode) return placed;
+            const int wanted = b.baseUnits * ramp;
+            if (b.units == wanted) return placed;
+            if (settings_.training.deviationSound) Beep();
+            if (settings_.training.showStrategicBet && view_ != nullptr) {
+                view_->SetHint("Einsatz " + std::to_string(wanted) + " Stücke");
+            }
+            Pump();
+            state_.waitingForBet = true;
+            switch (settings_.training.betPause) {
+                case 0:
+                    WaitForBetCorrection(box);
+                    break;
+                case 1:
+                    roundDelayIntervalMs_ = settings_.roundDelay * 100 + 5000;
+                    break;
+                default:
+                    break;
+            }
+            return placed;
+        }
+
+        float stake = static_cast<float>(b.unitValue * b.units);
+        if (stake > b.capital) {
+            SetUnitsFromEngine(box, 0);
+            stake = 0.0f;
+            b.inPlay = false;
+        }
+        b.hands[0].stake = stake;
+        b.inPlay = stake > 0.0f;
+        if (stake > 0.0f) {
+            PlayCue(Cue::Einsatz, Sound::Coin1, true, box);
+            if (view_ != nullptr) view_->ShowCoin(box, 1, true);
+            if (deal) ChargeStake(box, 1);
+            ++placed;
+        }
+    }
+    return placed;
+}
+
+void Table::ChargeStake(int box, int multiplier) {
+    TPlayerBox& b = Box(box);
+    b.capital -= b.hands[0].stake;
+    if (view_ == nullptr) return;
+    if (b.isSplit) {
+        ShowStake(box,
+                  "Einsatz: " + Money(b.hands[0].stake, 0) + " und " + Money(b.hands[1].stake, 0));
+    } else {
+        ShowStake(box, "Einsatz: " + Money(static_cast<float>(multiplier) * b.hands[0].stake, 0));
+    }
+    ShowCapital(box);
+}
+
+void Table::WaitForBetCorrection(int box) {
+    if (headless_) return;
+    if (view_ != nullptr) view_->SetUnitsBlinking(box, true);
+    while (state_.waitingForBet) host_.WaitEvents();
+    if (view_ != nullptr) view_->SetUnitsBlinking(box, false);
+}
+
+void Table::OpeningDeal() {
+    for (int box = 1; box <= BOX_COUNT; ++box) {
+        TPlayerBox& b = Box(box);
+        b.decisions.Clear();
+        if (view_ != nullptr) view_->SetDecisionsText(box, "");
+        // Every per-round flag starts clear, so that nothing of the last
+        // round (a split, a surrender) leaks into the deal.
+        for (THand& h : b.hands) {
+            const float stake = h.stake;
+            h = THand{};
+            h.stake = stake;
+        }
+        b.turnDone = false;
+        b.isSplit = false;
+        b.onSecondHand = false;
+        b.natural = false;
+        b.surrendered = false;
+        b.enabled = {};
+    }
+    dealer_.cardCount = 0;
+    dealer_.total = 0;
+    dealer_.isBlackjack = false;
+
+    for (int box = 1; box <= BOX_COUNT; ++box) {
+        WaitWhilePaused();
+        Pump();
+        if (!Box(box).TakesPart()) continue;
+        Box(box).historyRow += 1;
+        DealToBox(box, 1);
+    }
+    DealToDealer();
+    for (int box = 1; box <= BOX_COUNT; ++box) {
+        WaitWhilePaused();
+        Pump();
+        if (Box(box).TakesPart()) DealToBox(box, 1);
+    }
+}
+
+}  // namespace tavexo

@@ -1,0 +1,152 @@
+// The round cycle: runs rounds from "Spiel starten" until a stop, until no
+// box has a bet, or until the round counter reaches a multiple of 10000.
+#include <cmath>
+#include <string>
+
+#include "engine/table.h"
+
+namespace tavexo {
+
+namespace {
+
+constexpr int ROUNDS_PER_RUN_BLOCK = 10000;
+
+}  // namespace
+
+void Table::StartRun() {
+    if (state_.running) return;
+    if (state_.cleanupDeferred) {
+        EndOfRound();
+        state_.cleanupDeferred = false;
+    }
+    state_.stopRequested = false;
+    Pump();
+    state_.paused = false;
+    NewShoe();
+    RoundLoop();
+}
+
+void Table::RoundLoop() {
+    for (;;) {
+        if (view_ != nullptr) view_->ShowStopIndicator(false);
+        state_.roundNumber += 1;
+        if (view_ != nullptr) view_->SetRoundLabel(std::to_string(state_.roundNumber));
+
+        if (CollectBets(true, false) == 0) {
+            host_.ShowInformation(
+                "Keine Spieler mit Einsatz am Tisch.Die Karten bleiben im Schlitten.");
+            state_.stopRequested = true;
+            Schalter(true);
+            state_.running = false;
+            return;
+        }
+        Schalter(false);
+        state_.running = true;
+        roundInProgress_ = true;
+
+        OpeningDeal();
+        PlayersTurns();
+        if (!headless_ && settings_.cardDelay > 0) host_.Sleep(settings_.cardDelay * 100);
+        DealerTurn();
+        Settle();
+        roundInProgress_ = false;
+
+        Schalter2(true);
+        Pump();
+        if (settings_.training.trainingMode) CollectBets(false, true);
+        WaitBetweenRounds();
+
+        if (state_.stopRequested) {
+            state_.cleanupDeferred = true;  // the round stays visible until the next start
+        } else {
+            EndOfRound();
+        }
+        if (state_.roundNumber % ROUNDS_PER_RUN_BLOCK == 0) state_.stopRequested = true;
+        if (state_.stopRequested) break;
+    }
+    Beep();
+    RunStatisticsSummary();
+    Schalter(true);
+    state_.running = false;
+    if (view_ != nullptr) view_->ShowStopIndicator(false);
+}
+
+void Table::WaitBetweenRounds() {
+    state_.waitingBetweenRounds = true;
+    if (!state_.stopRequested && roundDelayIntervalMs_ > 0 && !headless_) {
+        // Timed from the wait's own start, so the first wait of a run is as
+        // long as every other.
+        host_.StartTimer(ROUND_DELAY_TIMER, roundDelayIntervalMs_);
+        while (state_.waitingBetweenRounds) host_.WaitEvents();
+        host_.StopTimer(ROUND_DELAY_TIMER);
+    }
+    state_.waitingBetweenRounds = false;
+    // The stake check may have lengthened this one wait.
+    roundDelayIntervalMs_ = settings_.roundDelay * 100;
+}
+
+void Table::StopRun() {
+    state_.stopRequested = true;
+    if (view_ != nullptr) {
+        view_->ShowStopIndicator(true);
+        view_->SetStopEnabled(false);
+    }
+    Pump();
+}
+
+void Table::TogglePause() {
+    state_.paused = !state_.paused;
+    if (view_ != nullptr) view_->SetPaused(state_.paused);
+    Pump();
+}
+
+void Table::QuitButton() {
+    if (state_.running) {
+        StopRun();
+        host_.ShowInformation(
+            "Sorry, wir sind mitten im Spiel. Wenn die Runde zu Ende gespielt ist, klicken Sie "
+            "bitte noch einmal auf \"Beenden\".");
+    } else {
+        host_.CloseTable();
+    }
+}
+
+void Table::Schalter(bool spielstopp) {
+    if (view_ != nullptr) view_->SetIdleControls(spielstopp);
+    Schalter2(spielstopp);
+}
+
+void Table::Schalter2(bool enabled) {
+    for (int box = 1; box <= BOX_COUNT; ++box) {
+        Box(box).betEnabled = enabled;
+        Box(box).unitsEnabled = enabled;
+        if (view_ == nullptr) continue;
+        view_->SetBetEnabled(box, enabled);
+        view_->SetUnitsEnabled(box, enabled);
+    }
+}
+
+void Table::EndOfRound() {
+    if (view_ != nullptr) view_->ClearCards();
+    for (int box = 1; box <= BOX_COUNT; ++box) {
+        TPlayerBox& b = Box(box);
+        if (!b.inPlay || b.hands[0].stake <= 0.0f) continue;
+        b.betEnabled = true;
+        b.unitsEnabled = true;
+        b.hands[0].stake = 0.0f;
+        b.hands[1].stake = 0.0f;
+        b.insuranceCount = 0;
+        if (view_ == nullptr) continue;
+        view_->SetBetEnabled(box, true);
+        view_->SetUnitsEnabled(box, true);
+        for (int coin = 1; coin <= 5; ++coin) view_->ShowCoin(box, coin, false);
+        view_->SetHandTotal(box, 1, "");
+        view_->SetHandTotal(box, 2, "");
+        view_->SetStakeLabel(box, "Einsatz:");
+    }
+    if (view_ != nullptr) view_->SetDealerTotal("");
+    Pump();
+    if (shoe_.position > shoe_.cutPosition) NewShoe();
+}
+
+}  // namespace tavexo

@@ -1,0 +1,156 @@
+// The dealer's turn and the settlement of every box with its statistics and
+// history row.
+#include <string>
+
+#include "engine/table.h"
+#include "stats/history.h"
+#include "stats/statistics_summary.h"
+
+namespace tavexo {
+
+void Table::DealerTurn() {
+    int total = 0;
+    do {
+        total = DealToDealer();  // the first draw is the dealer's second card
+    } while (total <= 16);
+    dealer_.total = total;
+    WaitWhilePaused();
+    dealer_.isBlackjack = total == 21 && dealer_.cardCount == 2;
+}
+
+void Table::Settle() {
+    for (int box = 1; box <= BOX_COUNT; ++box) {
+        if (Box(box).InRound()) RecordBoxRound(box);
+    }
+}
+
+namespace {
+
+// Records of bucket 0 (a count that is not a number) are counted nowhere.
+TBucketStats& Record(BucketTable& stats, TBucketStats& nowhere, int box, int bucket) {
+    return bucket >= 1 ? stats.At(box, bucket) : nowhere;
+}
+
+}  // namespace
+
+void Table::RecordBoxRound(int box) {
+    TPlayerBox& b = Box(box);
+    WaitWhilePaused();
+    Pump();
+    TBucketStats nowhere;
+    TBucketStats& s = Record(stats_, nowhere, box, CountBucketOf(b.countSnapshot));
+    TBucketStats& d = Record(stats_, nowhere, box, CountBucketOf(dealer_.countSnapshot));
+    s.games += 1;
+    const float before = b.capital;
+    const int dealerTotal = dealer_.total;
+    const bool dealerBlackjack = dealer_.isBlackjack;
+    const float s1 = b.hands[0].stake;
+    const int handCount = b.isSplit ? 2 : 1;
+
+    if (!b.surrendered) {
+        for (int hand = 1; hand <= handCount; ++hand) {
+            THand& h = b.Hand(hand);
+            const int t = h.total;
+            const float stake = h.stake;
+            float r = 0.0f;
+            if (t > 21) {
+                s.busts += 1;
+            } else if (b.natural) {
+                r = dealerBlackjack ? s1 : 2.5f * stake;
+                s.blackjacks += 1;
+                b.natural = false;
+            } else if (t > dealerTotal) {
+                r = 2.0f * stake;
+                s.wins += 1;
+            } else if (t == dealerTotal && !dealerBlackjack) {
+                r = stake;
+                s.pushes += 1;
+            } else if (t == dealerTotal) {
+                s.losses += 1;  // a dealer blackjack beats every other 21
+            } else if (dealerTotal > 21) {
+                r = 2.0f * stake;
+                s.wins += 1;
+            } else {
+                s.losses += 1;
+            }
+            if (h.doubled) {
+                r *= 2.0f;
+                if (r == 0.0f) s.doubleLost += 1;
+                if (r == 2.0f * stake) s.doublePush += 1;
+                if (r == 4.0f * stake) s.doubleWon += 1;
+            }
+            if (b.isSplit) {
+                if (r == 0.0f) s.splitLost += 1;
+                if (r == stake) s.splitPush += 1;
+                if (r == 2.0f * stake) s.splitWon += 1;
+            }
+            WaitWhilePaused();
+            b.capital += r;
+        }
+    }
+
+    WaitWhilePaused();
+    if (dealerBlackjack) {
+        b.capital += static_cast<float>(b.insuranceCount) * 1.5f * s1;
+        if (b.insuranceCount > 0) s.insuranceWon += 1;
+        d.dealerBlackjacks += 1;
+    } else if (b.insuranceCount > 0) {
+        s.insuranceLost += 1;
+    }
+    if (dealerTotal > 21) d.dealerBusts += 1;
+
+    ShowCapital(box);
+    if (b.capital > before) PlayCue(Cue::Auszahlung, Sound::Coin2, true, box);
+
+    int doubledHands = 0;
+    for (int hand = 1; hand <= handCount; ++hand) doubledHands += b.Hand(hand).doubled ? 1 : 0;
+    const float roundStake = s1 * static_cast<float>(handCount + doubledHands) +
+                             static_cast<float>(b.insuranceCount) * s1 / 2.0f;
+    b.turnover += roundStake;
+
+    float result;
+    if (b.surrendered) {
+        if (dealerTotal > 21) {
+            s.surrenderDealerBust += 1;
+        } else {
+            s.surrenderDealerMade += 1;
+        }
+        result = -(s1 / 2.0f);
+        s.lostMoney += result;
+        b.surrendered = false;
+    } else {
+        result = b.capital - before - roundStake;
+        if (result >= 0.0f) {
+            s.wonMoney += result;
+        } else {
+            s.lostMoney += result;
+        }
+    }
+
+    if (recordTexts_) {
+        WriteHistoryRow(HistoryGrid(box), HistoryRowOf(b, dealer_, roundStake, result), *format_);
+        if (view_ != nullptr) view_->GridChanged(GridKind::History, box);
+    }
+    if (observer_ != nullptr) observer_->BoxSettled(box, result, roundStake);
+    b.hands[0].doubled = false;
+    b.hands[1].doubled = false;
+    if (view_ != nullptr) view_->SetHint("");
+}
+
+void Table::RunStatisticsSummary() {
+    if (!recordTexts_) return;
+    for (int box = 1; box <= BOX_COUNT; ++box) {
+        if (!Box(box).inPlay) continue;
+        WriteDetailStatistics(DetailsGrid(box), stats_, box, *format_);
+        if (view_ != nullptr) view_->GridChanged(GridKind::Details, box);
+    }
+}
+
+void Table::ClearHistory(int box) {
+    TextGrid& grid = HistoryGrid(box);
+    for (int row = 1; row < grid.RowCount(); ++row) grid.ClearRow(row);
+    Box(box).historyRow = 0;
+    if (view_ != nullptr) view_->GridChanged(GridKind::History, box);
+}
+
+}  // namespace tavexo

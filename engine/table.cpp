@@ -1,0 +1,162 @@
+#include "engine/table.h"
+
+#include <algorithm>
+#include <string>
+
+#include "stats/grid_layouts.h"
+
+namespace tavexo {
+
+Table::Table(TProgramSettings& settings, TableHost& host, ShoeShuffler shuffler)
+    : settings_(settings),
+      host_(host),
+      headless_(host.Headless()),
+      format_(&DefaultTextFormat()),
+      shuffler_(std::move(shuffler)) {
+    for (int b = 0; b < BOX_COUNT; ++b) {
+        historyGrids_[b] = std::make_unique<TextGrid>(NewHistoryGrid());
+        detailGrids_[b] = std::make_unique<TextGrid>(NewDetailsGrid(*format_));
+        hintGrids_[b] = std::make_unique<TextGrid>(NewHintsGrid(*format_));
+        boxes_[b].name = "Spieler " + std::to_string(b + 1);
+    }
+    roundDelayIntervalMs_ = settings_.roundDelay * 100;
+}
+
+void Table::SetView(TableView* view) {
+    view_ = view;
+    RefreshView();
+}
+
+void Table::SetTextFormat(const TextFormat* format) {
+    format_ = format != nullptr ? format : &DefaultTextFormat();
+    // The centred titles depend on the font's widths.
+    for (int b = 0; b < BOX_COUNT; ++b) {
+        WriteDetailsLabels(*detailGrids_[b], *format_);
+        const TextGrid fresh = NewHintsGrid(*format_);
+        for (int c = 0; c < fresh.ColumnCount(); ++c)
+            hintGrids_[b]->SetCell(c, 0, fresh.Cell(c, 0));
+    }
+    RefreshView();
+}
+
+void Table::ApplyProfile(int box, const BoxProfile& profile) {
+    TPlayerBox& b = Box(box);
+    b.name = profile.name;
+    b.inPlay = profile.active;
+    b.isRobot = profile.robot;
+    b.capital = profile.capital;
+    b.unitValue = profile.unitValue;
+    if (view_ == nullptr) return;
+    view_->SetBoxName(box, b.isRobot ? "Robot für " + b.name : b.name);
+    ShowCapital(box);
+    ApplyBoxAppearance(b.inPlay, box);
+}
+
+void Table::RefreshView() {
+    if (view_ == nullptr) return;
+    for (int box = 1; box <= BOX_COUNT; ++box) {
+        const TPlayerBox& b = Box(box);
+        view_->SetBoxName(box, b.isRobot ? "Robot für " + b.name : b.name);
+        ShowCapital(box);
+        view_->SetUnits(box, b.units);
+        view_->SetStakeHeight(box, Money(static_cast<float>(b.unitValue * b.units), 0));
+        view_->SetGauge(box, b.gauge, settings_.actionTime);
+        for (int a = 0; a < ACTION_COUNT; ++a) {
+            view_->SetActionEnabled(box, static_cast<Action>(a), b.enabled[a]);
+        }
+        ApplyBoxAppearance(b.inPlay, box);
+    }
+    view_->SetRoundLabel(state_.roundNumber > 0 ? std::to_string(state_.roundNumber) : "");
+    view_->SetTrainingPanel(settings_.training.trainingMode, settings_.training.showCounts);
+    view_->SetIdleControls(!state_.running);
+}
+
+void Table::SettingsChanged() {
+    roundDelayIntervalMs_ = settings_.roundDelay * 100;
+    if (view_ == nullptr) return;
+    for (int box = 1; box <= BOX_COUNT; ++box) {
+        view_->SetGauge(box, Box(box).gauge, settings_.actionTime);
+        ApplyBoxAppearance(Box(box).inPlay, box);
+    }
+    view_->SetTrainingPanel(settings_.training.trainingMode, settings_.training.showCounts);
+}
+
+void Table::ApplyBoxAppearance(bool active, int box) {
+    if (view_ == nullptr) return;
+    if (active) {
+        view_->SetStakeLabel(box, "");
+        view_->SetHandTotal(box, 1, "");
+        view_->SetBoxActive(box, true, true);
+    } else {
+        view_->SetStakeLabel(box, Box(box).name);
+        view_->SetBoxActive(box, false, !settings_.hidePassive);
+    }
+}
+
+void Table::BoxOnOff(int box) {
+    // A box holding cards stays in the round it was dealt into; otherwise its
+    // charged stake would never be settled.
+    if (roundInProgress_ && Box(box).InRound()) return;
+    TPlayerBox& b = Box(box);
+    b.inPlay = !b.inPlay;
+    ApplyBoxAppearance(b.inPlay, box);
+}
+
+void Table::SetAutoBet(int box, bool autoBet) {
+    Box(box).autoBet = autoBet;
+}
+
+int Table::BoxHandTotal(int box, int hand) {
+    TPlayerBox& b = Box(box);
+    const THand& h = b.Hand(hand);
+    const HandTotal t = TotalOf(h.cards.data(), h.cardCount);
+    b.isSoft = t.soft;
+    return t.total;
+}
+
+int Table::DealerTotal() {
+    const int total = TotalOf(dealer_.cards.data(), dealer_.cardCount).total;
+    if (view_ != nullptr) view_->SetDealerTotal(std::to_string(total));
+    return total;
+}
+
+void Table::ShowCapital(int box) {
+    if (view_ != nullptr) view_->SetCapital(box, Money(Box(box).capital, 1));
+}
+
+void Table::ShowStake(int box, const std::string& text) {
+    if (view_ != nullptr) view_->SetStakeLabel(box, text);
+}
+
+void Table::ShowCounts() {
+    if (view_ == nullptr) return;
+    view_->SetCounts(std::to_string(count_.RunningCount),
+                     FormatCount(*format_, count_.RelativeCount));
+}
+
+void Table::PlayCue(enum Cue cue, Sound sound, bool wait, int box) {
+    if (headless_) return;
+    CueSource source = CueSource::Table;
+    if (box != 0) source = Box(box).isRobot ? CueSource::RobotBox : CueSource::Box;
+    if (CueAllowed(settings_, cue, source)) host_.PlaySound(sound, wait);
+}
+
+void Table::PumpAndPace() {
+    if (headless_) return;
+    host_.PumpEvents();
+    if (settings_.cardDelay > 0) host_.Sleep(settings_.cardDelay * 100);
+}
+
+void Table::WaitWhilePaused() {
+    while (state_.paused && !headless_) host_.WaitEvents();
+}
+
+void Table::TimerTick(int timerId) {
+    if (timerId == ROUND_DELAY_TIMER) {
+        state_.waitingBetweenRounds = false;  // RoundDelayTick
+    } else if (timerId >= 1 && timerId <= BOX_COUNT) {
+        DecisionTick(timerId);
+    }
+}
+
+}  // namespace tavexo

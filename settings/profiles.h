@@ -1,0 +1,59 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "settings/file_io.h"
+
+namespace tavexo {
+
+struct BoxProfile;
+
+inline constexpr int PROFILE_COUNT = 7;
+inline constexpr size_t PROFILE_FILE_SIZE = 1864;
+inline constexpr const char* PROFILE_FILE_NAME = "Spieler.tvxo";
+inline constexpr int MAX_PROFILE_NAME_BYTES = 255;
+
+inline constexpr std::array<const char*, PROFILE_COUNT> DEFAULT_PLAYER_NAMES = {
+    "Fritzi", "Uwe", "Carmen", "Thomas", "Peter", "Andrea", "Mattes"};
+
+enum PlayerKind : uint8_t { PLAYER_HUMAN = 0, PLAYER_ROBOT = 1 };
+
+// The seven player profiles, index 0 for box 1. Names are UTF-8 here and
+// Windows-1252 in the file.
+struct TProfileFile {
+    std::array<bool, PROFILE_COUNT> active;
+    std::array<std::string, PROFILE_COUNT> names;
+    std::array<uint8_t, PROFILE_COUNT> playerKind;
+    std::array<float, PROFILE_COUNT> capital;
+    std::array<int32_t, PROFILE_COUNT> unitValue;
+
+    // Every box active and human, 1000.0 capital, 5 per unit, the default names.
+    TProfileFile();
+};
+
+// The 1864 bytes of "Spieler.tvxo"; see docs/file-formats.md. A name that
+// Windows-1252 cannot hold in 255 bytes is cut there.
+std::string EncodeProfiles(const TProfileFile& profiles);
+
+// Reads the first 1864 bytes; false (and `profiles` untouched) when there are
+// fewer. A player kind other than robot reads as human, and a capital that is
+// not a finite number as the default 1000.0, so that a damaged file cannot
+// put nonsense on the table.
+bool DecodeProfiles(std::string_view bytes, TProfileFile& profiles);
+
+// The profiles from settingsFolder + "Spieler.tvxo"; the defaults when the
+// file is missing, shorter than a record or cannot be read. Nothing is
+// written.
+TProfileFile LoadProfiles(const std::string& settingsFolder);
+
+// Replaces "Spieler.tvxo" safely; a failure leaves the old file as it was and
+// gives "E/A-Fehler <errno>".
+FileResult SaveProfileFile(const TProfileFile& profiles, const std::string& settingsFolder);
+
+// What box `box` (1..7) takes over from its profile.
+BoxProfile BoxProfileOf(const TProfileFile& profiles, int box);
+
+}  // namespace tavexo
