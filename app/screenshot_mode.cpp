@@ -1,0 +1,86 @@
+#include "app/screenshot_mode.h"
+
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+#include <QToolButton>
+
+#include <cstdio>
+
+#include "settings/profiles.h"
+#include "ui/main_window.h"
+#include "ui/program.h"
+#include "ui/start.h"
+#include "ui/top_panel.h"
+
+namespace tavexo {
+
+namespace {
+
+constexpr int HUMAN_BOX = 4;
+
+}  // namespace
+
+ScreenshotMode::ScreenshotMode(Program& program) : QObject(nullptr), program_(program) {
+    bool ok = false;
+    const int rounds = qEnvironmentVariableIntValue("TAVEXO_SCREENSHOT", &ok);
+    if (!ok) return;
+    rounds_ = std::max(rounds, 0);
+    QTimer::singleShot(0, this, &ScreenshotMode::Begin);
+}
+
+void ScreenshotMode::Begin() {
+    if (TFStart* start = program_.StartScreen()) start->FadeOver();
+    TFMain& window = program_.Window();
+    bool ok = false;
+    const int slider = qEnvironmentVariableIntValue("TAVEXO_SCREENSHOT_SLIDER", &ok);
+    if (ok) window.SizeSlider()->setValue(slider);
+    if (rounds_ == 0) {
+        QTimer::singleShot(400, this, &ScreenshotMode::Ready);
+        return;
+    }
+
+    TProgramSettings& settings = program_.Settings();
+    settings.cardDelay = 0;
+    settings.roundDelay = 0;
+    settings.actionTime = 600;
+    settings.training.trainingMode = true;
+    settings.training.showCounts = true;
+    Table& table = program_.GetTable();
+    table.SettingsChanged();
+    for (int box = 1; box <= BOX_COUNT; ++box) {
+        BoxProfile profile = BoxProfileOf(program_.Profiles(), box);
+        profile.active = true;
+        profile.robot = true;
+        table.ApplyProfile(box, profile);
+    }
+
+    auto* watch = new QTimer(this);
+    connect(watch, &QTimer::timeout, this, &ScreenshotMode::Watch);
+    watch->start(5);
+    QTimer::singleShot(0, &window, [&window] { window.Panel()->bStart->click(); });
+}
+
+void ScreenshotMode::Watch() {
+    Table& table = program_.GetTable();
+    TPlayerBox& box = table.Box(HUMAN_BOX);
+    // In the last round box 4 changes hands before its turn and then waits
+    // for a decision that nobody makes: the round stands still, mid-deal.
+    if (box.isRobot && table.State().roundNumber >= rounds_ && table.BoxInTurn() < HUMAN_BOX) {
+        box.isRobot = false;
+        program_.Window().SetBoxName(HUMAN_BOX, box.name);
+    }
+    if (!box.isRobot && table.BoxInTurn() == HUMAN_BOX) Ready();
+}
+
+void ScreenshotMode::Ready() {
+    if (ready_) return;
+    ready_ = true;
+    // Let the last changes reach the screen before the picture is taken.
+    QTimer::singleShot(300, this, [] {
+        std::fprintf(stderr, "TAVEXO_READY\n");
+        std::fflush(stderr);
+    });
+}
+
+}  // namespace tavexo

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+
+namespace tavexo {
+
+class Program;
+
+// For tools/screenshot only, switched on by the environment variable
+// TAVEXO_SCREENSHOT (the number of rounds to deal before the picture, 0 for
+// the idle table) and optionally TAVEXO_SCREENSHOT_SLIDER (the size slider's
+// value). It lets the start screen fade at once, seats seven robots with no
+// delays, lets box 4 wait for a human decision in the last round and prints
+// "TAVEXO_READY" on standard error when the table is worth a picture.
+// Without the variable it does nothing.
+class ScreenshotMode : public QObject {
+    Q_OBJECT
+  public:
+    explicit ScreenshotMode(Program& program);
+
+  private:
+    void Begin();
+    void Watch();
+    void Ready();
+
+    Program& program_;
+    int rounds_ = -1;
+    bool ready_ = false;
+};
+
+}  // namespace tavexo

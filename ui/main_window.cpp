@@ -1,0 +1,479 @@
+#include "ui/main_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSpinBox>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <cmath>
+
+#include "engine/table.h"
+#include "ui/card_area.h"
+#include "ui/fr2.h"
+#include "ui/frb.h"
+#include "ui/table_area.h"
+#include "ui/table_art.h"
+#include "ui/table_layout.h"
+#include "ui/tool_icons.h"
+#include "ui/top_panel.h"
+
+namespace tavexo {
+
+namespace {
+
+const char* const WINDOW_STYLE = R"(
+QMenuBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2e1d10, stop:1 #1c1108);
+           color: #f0e6c8; font-size: 12px; }
+QMenuBar::item { padding: 3px 10px; background: transparent; }
+QMenuBar::item:selected { background: #5a3a1c; }
+QMenu { background: #23160c; color: #f0e6c8; border: 1px solid #a8884a; font-size: 12px; }
+QMenu::item { padding: 4px 24px 4px 18px; }
+QMenu::item:selected { background: #5a3a1c; }
+QMenu::item:disabled { color: #7a6a50; }
+QMenu::separator { height: 1px; background: #6a5430; margin: 3px 6px; }
+QToolBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5c3719, stop:0.5 #3f2511,
+           stop:1 #2a180a); border: none; border-bottom: 2px solid #c9a24a; spacing: 0px; }
+QWidget#POben QToolButton { color: #f5e8c4; font-size: 11px; padding: 1px 4px; border-radius: 5px; }
+QWidget#POben QToolButton:hover { background: rgba(255, 230, 160, 45); }
+QWidget#POben QToolButton:pressed { background: rgba(0, 0, 0, 70); }
+QWidget#POben QToolButton:disabled { color: rgba(245, 232, 196, 85); }
+QToolButton#BPause { color: #3a2410; font-size: 11px; font-weight: bold; border-radius: 29px;
+                     border: 2px solid #7a5a20;
+                     background: qradialgradient(cx:0.5, cy:0.35, radius:0.7, fx:0.5, fy:0.3,
+                     stop:0 #fff3c8, stop:1 #d0a84a); }
+QToolButton#BPause:hover { border-color: #fff0b0; }
+QToolButton#BPause:disabled { color: #7a6a50; }
+QPushButton#BPositionen { color: #f0e6c8; font-size: 11px; padding: 3px 10px 3px 6px;
+                          border: 1px solid #a8884a; border-radius: 5px; background: rgba(0, 0, 0, 90); }
+QPushButton#BPositionen:hover { background: rgba(0, 0, 0, 140); }
+QLabel#LF1, QLabel#LFenstergroesse { color: rgba(240, 230, 200, 200); font-size: 11px; }
+QSlider#Track1::groove:horizontal { height: 4px; background: rgba(0, 0, 0, 120); border-radius: 2px; }
+QSlider#Track1::handle:horizontal { width: 12px; margin: -6px 0; border-radius: 6px;
+                                    background: #e0c068; border: 1px solid #7a5a20; }
+QSlider#Track1::sub-page:horizontal { background: #b89440; border-radius: 2px; }
+)";
+
+}  // namespace
+
+TFMain::TFMain(Table& table, CardPainter& cards, QWidget* parent)
+    : QMainWindow(parent), table_(table) {
+    setObjectName(QStringLiteral("FMain"));
+    setWindowTitle(QStringLiteral("Tavexo 1.1.1.0"));
+    setStyleSheet(QString::fromLatin1(WINDOW_STYLE));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) screen_ = screen->geometry();
+
+    BuildMenu();
+    auto* toolBar = new QToolBar(this);
+    toolBar->setObjectName(QStringLiteral("ToolBar"));
+    toolBar->setMovable(false);
+    toolBar->setFloatable(false);
+    toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
+    panel_ = new TopPanel(toolBar);
+    toolBar->addWidget(panel_);
+    addToolBar(Qt::TopToolBarArea, toolBar);
+    panel_->setEnabled(false);
+
+    area_ = new TableArea(this);
+    setCentralWidget(area_);
+    for (int box = 1; box <= BOX_COUNT; ++box) {
+        frames_[box - 1] = new TFfr2(box, cards, area_);
+        ConnectFrame(frames_[box - 1]);
+    }
+    dealer_ = new TFfrBank(cards, area_);
+    connect(dealer_, &TFfrBank::moved, this, &TFMain::PausePositionieren);
+    BuildTableControls();
+    ConnectCommands();
+    connect(area_, &TableArea::resized, this, &TFMain::PlaceBottomControls);
+}
+
+TFMain::~TFMain() = default;
+
+void TFMain::BuildMenu() {
+    QMenu* datei = menuBar()->addMenu(QStringLiteral("Datei"));
+    mnBeenden_ = datei->addAction(QStringLiteral("&Beenden"), this, &QWidget::close);
+
+    QMenu* spiel = menuBar()->addMenu(QStringLiteral("Spiel"));
+    mnStart_ = spiel->addAction(QStringLiteral("Spiel &starten"), this, &TFMain::StartClicked);
+    mnStop_ =
+        spiel->addAction(QStringLiteral("Spiel sto&ppen"), this, [this] { table_.StopRun(); });
+    mnStop_->setEnabled(false);
+    spiel->addSeparator();
+    spiel->addAction(QStringLiteral("&Verläufe && Statistiken"), this,
+                     [this] { NotAvailable(QStringLiteral("Verläufe & Statistiken")); });
+
+    QMenu* mentax = menuBar()->addMenu(QStringLiteral("Mentax"));
+    mentax->addAction(QStringLiteral("&Trainingszentrum..."), this,
+                      [this] { NotAvailable(QStringLiteral("Das Trainingszentrum")); });
+    mentax->addAction(QStringLiteral("Strategie&hinweise..."), this,
+                      [this] { NotAvailable(QStringLiteral("Strategiehinweise")); });
+    mentax->addAction(QStringLiteral("&Zählen üben..."), this,
+                      [this] { NotAvailable(QStringLiteral("Zählen üben")); });
+
+    QMenu* extras = menuBar()->addMenu(QStringLiteral("Extras"));
+    extras->addAction(QStringLiteral("Programm&einstellungen..."), this,
+                      [this] { NotAvailable(QStringLiteral("Optionen & Regeln")); });
+    extras->addAction(QStringLiteral("&Spieler-Profile..."), this,
+                      [this] { NotAvailable(QStringLiteral("Spieler-Profile")); });
+
+    QMenu* hilfe = menuBar()->addMenu(QStringLiteral("Hilfe"));
+    hilfe->addAction(QStringLiteral("&Inhalt"));  // the entry has no action of its own
+    hilfe->addAction(QStringLiteral("&Suchen..."), this,
+                     [this] { NotAvailable(QStringLiteral("Die Hilfe")); });
+    hilfe->addSeparator();
+    hilfe->addAction(QStringLiteral("In&fo..."), this,
+                     [this] { NotAvailable(QStringLiteral("Info")); });
+}
+
+void TFMain::BuildTableControls() {
+    stopIndicator_ = new QLabel(area_);
+    stopIndicator_->setObjectName(QStringLiteral("StopAnzeige"));
+    stopIndicator_->setPixmap(StopIndicatorPixmap(devicePixelRatioF()));
+    stopIndicator_->setFixedSize(STOP_INDICATOR_SIZE, STOP_INDICATOR_SIZE);
+    stopIndicator_->setToolTip(QStringLiteral("Das Spiel endet nach dieser Runde."));
+    stopIndicator_->hide();
+
+    bPause_ = new QToolButton(area_);
+    bPause_->setObjectName(QStringLiteral("BPause"));
+    bPause_->setText(QStringLiteral("Pause"));
+    bPause_->setIcon(MakeToolIcon(ToolIcon::Pause, 24));
+    bPause_->setIconSize(QSize(24, 24));
+    bPause_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    bPause_->setFixedSize(PAUSE_BUTTON_SIZE, PAUSE_BUTTON_SIZE);
+    bPause_->setFocusPolicy(Qt::NoFocus);
+    bPause_->hide();
+
+    bPositionen_ = new QPushButton(MakeToolIcon(ToolIcon::Speichern, 16),
+                                   QStringLiteral("Positionen speichern"), area_);
+    bPositionen_->setObjectName(QStringLiteral("BPositionen"));
+    bPositionen_->setFocusPolicy(Qt::NoFocus);
+    bPositionen_->setToolTip(
+        QStringLiteral("Fenstergröße und die Plätze der Boxen für den nächsten Start merken"));
+    bPositionen_->adjustSize();
+
+    lF1_ = new QLabel(QStringLiteral("F1-Taste für Hilfe"), area_);
+    lF1_->setObjectName(QStringLiteral("LF1"));
+    lF1_->adjustSize();
+
+    lSlider_ = new QLabel(QStringLiteral("Fenstergröße"), area_);
+    lSlider_->setObjectName(QStringLiteral("LFenstergroesse"));
+    lSlider_->adjustSize();
+    track1_ = new QSlider(Qt::Horizontal, area_);
+    track1_->setObjectName(QStringLiteral("Track1"));
+    track1_->setRange(SLIDER_MIN, SLIDER_MAX);
+    track1_->setValue(SLIDER_MAX);
+    track1_->setPageStep(1);
+    track1_->setFocusPolicy(Qt::NoFocus);
+    track1_->setFixedSize(150, 20);
+    track1_->setToolTip(QStringLiteral("Fenstergröße"));
+}
+
+void TFMain::ConnectFrame(TFfr2* frame) {
+    connect(frame, &TFfr2::actionClicked, this,
+            [this](int box, Action action) { table_.ActionClicked(box, action); });
+    connect(frame, &TFfr2::betClicked, this, [this](int box) { table_.BetClick(box); });
+    connect(frame, &TFfr2::unitsChanged, this,
+            [this](int box, int units) { table_.UnitsChanged(box, units); });
+    connect(frame, &TFfr2::autoBetToggled, this,
+            [this](int box, bool on) { table_.SetAutoBet(box, on); });
+    connect(frame, &TFfr2::onOffClicked, this, [this](int box) { table_.BoxOnOff(box); });
+}
+
+void TFMain::ConnectCommands() {
+    connect(panel_->bBeenden, &QToolButton::clicked, this, [this] { table_.QuitButton(); });
+    connect(panel_->bStart, &QToolButton::clicked, this, &TFMain::StartClicked);
+    connect(panel_->bStop, &QToolButton::clicked, this, [this] { table_.StopRun(); });
+    connect(panel_->bStatistik, &QToolButton::clicked, this,
+            [this] { NotAvailable(QStringLiteral("Verläufe & Statistiken")); });
+    connect(panel_->bProfile, &QToolButton::clicked, this,
+            [this] { NotAvailable(QStringLiteral("Spieler-Profile")); });
+    connect(panel_->bStrategietabellen, &QToolButton::clicked, this,
+            [this] { NotAvailable(QStringLiteral("Das Trainingszentrum")); });
+    connect(panel_->bHinweise, &QToolButton::clicked, this,
+            [this] { NotAvailable(QStringLiteral("Strategiehinweise")); });
+    connect(panel_->bTraining, &QToolButton::clicked, this,
+            [this] { NotAvailable(QStringLiteral("Zählen üben")); });
+    connect(panel_->bOptionen, &QToolButton::clicked, this,
+            [this] { NotAvailable(QStringLiteral("Optionen & Regeln")); });
+    connect(panel_->bNeues, &QToolButton::clicked, this,
+            [this] { NotAvailable(QStringLiteral("Gibt es Neues?")); });
+    connect(panel_->bLiveTische, &QToolButton::clicked, this,
+            [this] { NotAvailable(QStringLiteral("Live-Tische fürs Counten")); });
+    connect(panel_->bHelp, &QToolButton::clicked, this,
+            [this] { NotAvailable(QStringLiteral("Die Hilfe")); });
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, [this] { NotAvailable(QStringLiteral("Die Hilfe")); });
+
+    connect(bPause_, &QToolButton::clicked, this, [this] { table_.TogglePause(); });
+    connect(bPositionen_, &QPushButton::clicked, this, &TFMain::SaveWindowPositions);
+    connect(track1_, &QSlider::sliderReleased, this, &TFMain::SizeSliderReleased);
+    // Keyboard, wheel and clicks beside the handle move the slider without
+    // a release; they resize at once.
+    connect(track1_, &QSlider::valueChanged, this, [this] {
+        if (!track1_->isSliderDown()) SizeSliderReleased();
+    });
+
+    // Keyboard play: one letter per action for the box in turn.
+    for (int a = 0; a < ACTION_COUNT; ++a) {
+        const auto action = static_cast<Action>(a);
+        auto* key = new QShortcut(QKeySequence(TFfr2::ActionKey(action)), this);
+        connect(key, &QShortcut::activated, this, [this, action] { KeyAction(action); });
+    }
+}
+
+void TFMain::NotAvailable(const QString& what) {
+    const QString text =
+        QStringLiteral("„%1“ ist in dieser Version noch nicht verfügbar.").arg(what);
+    table_.Host().ShowInformation(text.toStdString());
+}
+
+void TFMain::StartClicked() {
+    // The whole run happens inside this click: the table pumps the event
+    // queue at every wait, so the window stays alive meanwhile.
+    if (inRun_) return;
+    inRun_ = true;
+    table_.StartRun();
+    inRun_ = false;
+    if (closeAfterRun_) close();
+}
+
+void TFMain::KeyAction(Action action) {
+    const int box = table_.BoxInTurn();
+    if (box == 0 || table_.Box(box).isRobot) return;
+    TFfr2* frame = Frame(box);
+    QPushButton* button = frame->ActionButton(action);
+    // The same checks as a mouse click: a hidden, disabled or paused box
+    // takes no key; the table itself refuses anything out of turn.
+    if (frame->isVisible() && frame->isEnabled() && button->isEnabled()) button->click();
+}
+
+void TFMain::closeEvent(QCloseEvent* event) {
+    if (table_.State().running) {
+        // Like "Beenden" during a run: refused, and the stop is requested.
+        event->ignore();
+        table_.QuitButton();
+        return;
+    }
+    if (inRun_) {
+        // A run is starting or ending: close once it is over.
+        event->ignore();
+        closeAfterRun_ = true;
+        table_.StopRun();
+        return;
+    }
+    event->accept();
+}
+
+// --- layout ---
+
+void TFMain::SetOuterGeometry(const QRect& bounds) {
+    const QSize decoration = frameGeometry().size() - geometry().size();
+    resize(bounds.size() - decoration);
+    move(bounds.topLeft());
+}
+
+void TFMain::ApplyStoredWindow(const TWindowPositions& positions) {
+    setWindowState(Qt::WindowNoState);
+    SetOuterGeometry(QRect(positions.windowLeft, positions.windowTop, positions.windowWidth,
+                           positions.windowHeight));
+    const QSignalBlocker quiet(track1_);
+    track1_->setValue(std::clamp<int>(positions.sliderPosition, SLIDER_MIN, SLIDER_MAX));
+}
+
+void TFMain::ComputeLayout(int w, int h) {
+    const TableLayout layout = tavexo::ComputeLayout(w, h);
+    defaultBoxes_ = layout.boxes;
+    defaultDealer_ = layout.dealer;
+    resize(w, height());
+}
+
+void TFMain::PlaceFramesAtDefaults() {
+    for (int box = 1; box <= BOX_COUNT; ++box) Frame(box)->move(defaultBoxes_[box - 1]);
+    dealer_->move(defaultDealer_);
+}
+
+void TFMain::BuildTable(const LoadedWindowPositions& stored) {
+    if (stored.positionsLoaded) {
+        const TWindowPositions& p = stored.positions;
+        for (int box = 1; box <= BOX_COUNT; ++box)
+            Frame(box)->move(p.boxes[box - 1].left, p.boxes[box - 1].top);
+        dealer_->move(p.dealer.left, p.dealer.top);
+        SetOuterGeometry(QRect(p.windowLeft, p.windowTop, p.windowWidth, p.windowHeight));
+    } else {
+        PlaceFramesAtDefaults();
+        dealer_->move(static_cast<int>(std::nearbyint(screen_.width() / 2.0 - 155)), 10);
+        SetOuterGeometry(screen_);
+    }
+    for (int box = 1; box <= BOX_COUNT; ++box) Frame(box)->UnitsEdit()->setValue(1);
+    PausePositionieren();
+    PlaceBottomControls();
+}
+
+void TFMain::SizeSliderReleased() {
+    const QRect bounds = SliderWindowGeometry(screen_, track1_->value());
+    ComputeLayout(bounds.width(), bounds.height());
+    area_->hide();
+    SetOuterGeometry(bounds);
+    PlaceFramesAtDefaults();
+    PausePositionieren();
+    area_->show();
+}
+
+void TFMain::PausePositionieren() {
+    const PausePlaces places = tavexo::PausePositionieren(dealer_->geometry());
+    stopIndicator_->move(places.stopIndicator);
+    bPause_->move(places.pauseButton);
+}
+
+void TFMain::PlaceBottomControls() {
+    const int h = area_->height();
+    const int w = area_->width();
+    bPositionen_->move(12, h - bPositionen_->height() - 10);
+    lF1_->move(bPositionen_->geometry().right() + 12,
+               h - 10 - (bPositionen_->height() + lF1_->height()) / 2);
+    track1_->move(w - track1_->width() - 14, h - track1_->height() - 12);
+    lSlider_->move(track1_->x() - lSlider_->width() - 8,
+                   track1_->y() + (track1_->height() - lSlider_->height()) / 2);
+}
+
+void TFMain::SaveWindowPositions() {
+    if (settingsFolder_.empty()) return;
+    TWindowPositions positions;
+    for (int box = 1; box <= BOX_COUNT; ++box)
+        positions.boxes[box - 1] = {Frame(box)->x(), Frame(box)->y()};
+    const QRect outer = frameGeometry();
+    positions.windowLeft = outer.left();
+    positions.windowTop = outer.top();
+    positions.windowWidth = outer.width();
+    positions.windowHeight = outer.height();
+    positions.sliderPosition = track1_->value();
+    positions.dealer = {dealer_->x(), dealer_->y()};
+    const FileResult result = tavexo::SaveWindowPositions(positions, settingsFolder_);
+    if (!result.ok) table_.Host().ShowInformation(result.message);
+}
+
+void TFMain::SetToolbarEnabled(bool enabled) {
+    panel_->setEnabled(enabled);
+}
+
+// --- TableView ---
+
+void TFMain::ShowBoxCard(int box, int hand, int n, CardCode code) {
+    Frame(box)->ShowCard(hand, n, code);
+}
+void TFMain::MoveSecondCardToHand2(int box) {
+    Frame(box)->MoveSecondCardToHand2();
+}
+void TFMain::SetHandTotal(int box, int hand, const std::string& text) {
+    Frame(box)->SetHandTotal(hand, QString::fromStdString(text));
+}
+void TFMain::SetStakeLabel(int box, const std::string& text) {
+    Frame(box)->SetStakeLabel(QString::fromStdString(text));
+}
+void TFMain::SetStakeHeight(int box, const std::string& text) {
+    Frame(box)->SetStakeHeight(QString::fromStdString(text));
+}
+void TFMain::SetCapital(int box, const std::string& text) {
+    Frame(box)->SetCapital(QString::fromStdString(text));
+}
+void TFMain::SetUnits(int box, int units) {
+    Frame(box)->SetUnits(units);
+}
+void TFMain::SetUnitsEnabled(int box, bool enabled) {
+    Frame(box)->SetUnitsEnabled(enabled);
+}
+void TFMain::SetUnitsBlinking(int box, bool blinking) {
+    Frame(box)->SetUnitsBlinking(blinking);
+}
+void TFMain::SetBetEnabled(int box, bool enabled) {
+    Frame(box)->SetBetEnabled(enabled);
+}
+void TFMain::SetActionEnabled(int box, Action action, bool enabled) {
+    Frame(box)->SetActionEnabled(action, enabled);
+}
+void TFMain::ShowCoin(int box, int coin, bool visible) {
+    Frame(box)->ShowCoin(coin, visible);
+}
+void TFMain::SetHandMarker(int box, int hand, bool blinking) {
+    Frame(box)->SetHandMarker(hand, blinking);
+}
+void TFMain::SetGauge(int box, int value, int maximum) {
+    Frame(box)->SetGauge(value, maximum);
+}
+void TFMain::SetDecisionsText(int box, const std::string& text) {
+    Frame(box)->SetDecisionsText(QString::fromStdString(text));
+}
+void TFMain::SetBoxName(int box, const std::string& text) {
+    Frame(box)->SetName(QString::fromStdString(text));
+}
+void TFMain::SetBoxActive(int box, bool active, bool frameVisible) {
+    Frame(box)->SetActive(active, frameVisible);
+}
+void TFMain::ShowDealerCard(int n, CardCode code) {
+    dealer_->ShowCard(n, code);
+}
+void TFMain::SetDealerTotal(const std::string& text) {
+    dealer_->SetTotal(QString::fromStdString(text));
+}
+void TFMain::SetRoundLabel(const std::string& text) {
+    dealer_->SetRound(QString::fromStdString(text));
+}
+void TFMain::SetHint(const std::string& text) {
+    dealer_->SetHint(QString::fromStdString(text));
+}
+void TFMain::SetCounts(const std::string& running, const std::string& relative) {
+    dealer_->SetCounts(QString::fromStdString(running), QString::fromStdString(relative));
+}
+void TFMain::SetTrainingPanel(bool trainingVisible, bool countsVisible) {
+    dealer_->SetTrainingPanel(trainingVisible, countsVisible);
+}
+
+void TFMain::ClearCards() {
+    for (TFfr2* frame : frames_) frame->ClearCards();
+    dealer_->ClearCards();
+}
+
+void TFMain::SetIdleControls(bool idle) {
+    bPause_->setVisible(!idle);
+    bPause_->setEnabled(!idle);
+    panel_->bStart->setEnabled(idle);
+    mnStart_->setEnabled(idle);
+    panel_->bStop->setEnabled(!idle);
+    mnStop_->setEnabled(!idle);
+    panel_->bProfile->setEnabled(idle);
+    panel_->bOptionen->setEnabled(idle);
+}
+
+void TFMain::SetPaused(bool paused) {
+    // A paused table takes no box input; the options may be opened meanwhile.
+    for (TFfr2* frame : frames_) frame->setEnabled(!paused);
+    panel_->bStop->setEnabled(!paused);
+    mnStop_->setEnabled(!paused);
+    panel_->bOptionen->setEnabled(paused);
+    bPause_->setText(paused ? QStringLiteral("Weiter") : QStringLiteral("Pause"));
+    bPause_->setIcon(MakeToolIcon(paused ? ToolIcon::Weiter : ToolIcon::Pause, 24));
+}
+
+void TFMain::SetStopEnabled(bool enabled) {
+    panel_->bStop->setEnabled(enabled);
+    mnStop_->setEnabled(enabled);
+}
+
+void TFMain::ShowStopIndicator(bool visible) {
+    stopIndicator_->setVisible(visible);
+    if (visible) stopIndicator_->raise();
+}
+
+void TFMain::GridChanged(GridKind, int) {
+    // The statistics and hints windows that show the grids are not part of
+    // this version; the table keeps the grids meanwhile.
+}
+
+}  // namespace tavexo

@@ -1,0 +1,142 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QRect>
+
+#include <array>
+#include <string>
+
+#include "engine/table_view.h"
+#include "settings/window_positions.h"
+#include "ui/table_layout.h"
+
+class QAction;
+class QLabel;
+class QPushButton;
+class QSlider;
+class QToolButton;
+
+namespace tavexo {
+
+class CardPainter;
+class Table;
+class TableArea;
+class TFfr2;
+class TFfrBank;
+class TopPanel;
+
+// The table window: menu, tool bar, the green table with the seven box
+// frames around the dealer frame, the pause button, the stop sign and the
+// size slider. It draws what the table tells it and hands every click to
+// the table.
+class TFMain : public QMainWindow, public TableView {
+    Q_OBJECT
+  public:
+    TFMain(Table& table, CardPainter& cards, QWidget* parent = nullptr);
+    ~TFMain() override;
+
+    // --- start-up ---
+    // The screen the window sizes itself by (the primary screen by default).
+    void SetScreenGeometry(const QRect& screen) { screen_ = screen; }
+    QRect ScreenGeometry() const { return screen_; }
+    // Where "Positionen speichern" writes "Hauptfenster.tvxo".
+    void SetSettingsFolder(const std::string& folder) { settingsFolder_ = folder; }
+    // Takes the stored bounds and slider position (without resizing again).
+    void ApplyStoredWindow(const TWindowPositions& positions);
+    // The default frame places for a window of w x h; sets the client width.
+    void ComputeLayout(int w, int h);
+    // Places the frames (stored or default) and the window; runs once.
+    void BuildTable(const LoadedWindowPositions& stored);
+    // The tool bar stays disabled until the start screen has faded out.
+    void SetToolbarEnabled(bool enabled);
+
+    // --- handlers of the table's own controls ---
+    void SizeSliderReleased();
+    void PausePositionieren();
+    void SaveWindowPositions();
+
+    // --- parts, for the program and its tests ---
+    TFfr2* Frame(int box) const { return frames_[box - 1]; }
+    TFfrBank* DealerFrame() const { return dealer_; }
+    TopPanel* Panel() const { return panel_; }
+    QSlider* SizeSlider() const { return track1_; }
+    QToolButton* PauseButton() const { return bPause_; }
+    QLabel* StopIndicator() const { return stopIndicator_; }
+    TableArea* Area() const { return area_; }
+    // The outer bounds of the window (what the slider and the stored
+    // positions speak of).
+    void SetOuterGeometry(const QRect& bounds);
+
+    // --- TableView ---
+    void ShowBoxCard(int box, int hand, int n, CardCode code) override;
+    void MoveSecondCardToHand2(int box) override;
+    void SetHandTotal(int box, int hand, const std::string& text) override;
+    void SetStakeLabel(int box, const std::string& text) override;
+    void SetStakeHeight(int box, const std::string& text) override;
+    void SetCapital(int box, const std::string& text) override;
+    void SetUnits(int box, int units) override;
+    void SetUnitsEnabled(int box, bool enabled) override;
+    void SetUnitsBlinking(int box, bool blinking) override;
+    void SetBetEnabled(int box, bool enabled) override;
+    void SetActionEnabled(int box, Action action, bool enabled) override;
+    void ShowCoin(int box, int coin, bool visible) override;
+    void SetHandMarker(int box, int hand, bool blinking) override;
+    void SetGauge(int box, int value, int maximum) override;
+    void SetDecisionsText(int box, const std::string& text) override;
+    void SetBoxName(int box, const std::string& text) override;
+    void SetBoxActive(int box, bool active, bool frameVisible) override;
+    void ShowDealerCard(int n, CardCode code) override;
+    void SetDealerTotal(const std::string& text) override;
+    void SetRoundLabel(const std::string& text) override;
+    void SetHint(const std::string& text) override;
+    void SetCounts(const std::string& running, const std::string& relative) override;
+    void SetTrainingPanel(bool trainingVisible, bool countsVisible) override;
+    void ClearCards() override;
+    void SetIdleControls(bool idle) override;
+    void SetPaused(bool paused) override;
+    void SetStopEnabled(bool enabled) override;
+    void ShowStopIndicator(bool visible) override;
+    void GridChanged(GridKind kind, int box) override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildMenu();
+    void BuildTableControls();
+    void ConnectFrame(TFfr2* frame);
+    void ConnectCommands();
+    void PlaceBottomControls();
+    void PlaceFramesAtDefaults();
+    void StartClicked();
+    void KeyAction(Action action);
+    void NotAvailable(const QString& what);
+
+    Table& table_;
+    QRect screen_;
+    std::string settingsFolder_;
+
+    TopPanel* panel_ = nullptr;
+    TableArea* area_ = nullptr;
+    std::array<TFfr2*, BOX_COUNT> frames_{};
+    TFfrBank* dealer_ = nullptr;
+    QToolButton* bPause_ = nullptr;
+    QLabel* stopIndicator_ = nullptr;
+    QPushButton* bPositionen_ = nullptr;
+    QLabel* lF1_ = nullptr;
+    QLabel* lSlider_ = nullptr;
+    QSlider* track1_ = nullptr;
+
+    QAction* mnBeenden_ = nullptr;
+    QAction* mnStart_ = nullptr;
+    QAction* mnStop_ = nullptr;
+
+    // The default places of the last ComputeLayout.
+    std::array<QPoint, BOX_COUNT> defaultBoxes_{};
+    QPoint defaultDealer_;
+
+    bool inRun_ = false;
+    bool closeAfterRun_ = false;
+};
+
+}  // namespace tavexo

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QPointer>
+#include <QRect>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+#include "engine/table.h"
+#include "settings/data_folders.h"
+#include "settings/profiles.h"
+#include "settings/program_settings.h"
+#include "ui/card_painter.h"
+#include "ui/qt_table_host.h"
+#include "ui/sound_player.h"
+#include "ui/start.h"
+
+namespace tavexo {
+
+class LocaleTextFormat;
+class TFMain;
+
+// What may differ between the real program and its tests.
+struct ProgramConfig {
+    // The per-user data location; empty: the XDG data folder.
+    QString dataBase;
+    // The screen the table window sizes itself by; none: the primary screen.
+    std::optional<QRect> screen;
+    SoundPlayer::Output sound = SoundPlayer::Output::System;
+    // Message boxes are recorded instead of shown (tests).
+    bool recordMessages = false;
+};
+
+// The program: everything that lives from start-up to the end of the run,
+// created once. It brings the windows up in their fixed order: the start
+// screen (data folders, profiles), then the table window (window positions,
+// profiles into the boxes, layout, settings, frames, zeroed statistics),
+// then the start screen learns that it may let the user in.
+class Program {
+  public:
+    explicit Program(ProgramConfig config = {});
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    void Start();
+
+    TFStart* StartScreen() const { return start_; }
+    TFMain& Window() const { return *window_; }
+    Table& GetTable() { return table_; }
+    QtTableHost& Host() { return host_; }
+    TProgramSettings& Settings() { return settings_; }
+    const DataFolders& Folders() const { return folders_; }
+    const TProfileFile& Profiles() const { return profiles_; }
+
+  private:
+    void CreateTableWindow();
+
+    ProgramConfig config_;
+    SoundPlayer player_;
+    QtTableHost host_;
+    TProgramSettings settings_;
+    Table table_;
+    CardPainter cards_;
+    std::unique_ptr<LocaleTextFormat> format_;
+    std::unique_ptr<TFMain> window_;
+    QPointer<TFStart> start_;
+    DataFolders folders_;
+    TProfileFile profiles_;
+};
+
+}  // namespace tavexo

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include <array>
+
+#include "engine/table_state.h"
+
+namespace tavexo {
+
+inline constexpr int BOX_FRAME_WIDTH = 310;
+inline constexpr int BOX_FRAME_HEIGHT = 157;
+inline constexpr int DEALER_FRAME_WIDTH = 310;
+inline constexpr int DEALER_FRAME_HEIGHT = 170;
+inline constexpr int PAUSE_BUTTON_SIZE = 58;
+inline constexpr int STOP_INDICATOR_SIZE = 105;
+
+// The window's share of the screen for the size slider's values 1 to 7.
+inline constexpr std::array<double, 7> WINDOW_SCALE = {0.66, 0.70, 0.75, 0.82, 0.90, 0.96, 1.00};
+inline constexpr int SLIDER_MIN = 1;
+inline constexpr int SLIDER_MAX = 7;
+
+// The default places of the frames for a window of w x h pixels: box 1 at
+// the upper right, down to box 4 at the bottom centre and up again to box 7
+// at the upper left, the dealer frame at the top centre.
+struct TableLayout {
+    std::array<QPoint, BOX_COUNT> boxes;  // index 0 for box 1
+    QPoint dealer;
+};
+TableLayout ComputeLayout(int w, int h);
+
+// The window's bounds for a slider value on a screen of the given geometry:
+// the scaled size, centred.
+QRect SliderWindowGeometry(const QRect& screen, int sliderValue);
+
+// Where the pause button and the stop indicator go for a dealer frame.
+struct PausePlaces {
+    QPoint pauseButton;
+    QPoint stopIndicator;
+};
+PausePlaces PausePositionieren(const QRect& dealerFrame);
+
+}  // namespace tavexo
