@@ -274,9 +274,21 @@ void TFMain::closeEvent(QCloseEvent* event) {
 // --- layout ---
 
 void TFMain::SetOuterGeometry(const QRect& bounds) {
-    const QSize decoration = frameGeometry().size() - geometry().size();
-    resize(bounds.size() - decoration);
-    move(bounds.topLeft());
+    outerBounds_ = bounds;
+    // The window frame is known only once the window is on the screen;
+    // until then the bounds are taken as they are and applied again when
+    // the window is shown.
+    outerPending_ = !isVisible();
+    const QMargins frame(geometry().left() - frameGeometry().left(),
+                         geometry().top() - frameGeometry().top(),
+                         frameGeometry().right() - geometry().right(),
+                         frameGeometry().bottom() - geometry().bottom());
+    setGeometry(bounds.marginsRemoved(frame));
+}
+
+void TFMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (outerPending_) SetOuterGeometry(outerBounds_);
 }
 
 void TFMain::ApplyStoredWindow(const TWindowPositions& positions) {

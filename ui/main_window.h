@@ -100,6 +100,7 @@ class TFMain : public QMainWindow, public TableView {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void BuildMenu();
@@ -134,6 +135,9 @@ class TFMain : public QMainWindow, public TableView {
     // The default places of the last ComputeLayout.
     std::array<QPoint, BOX_COUNT> defaultBoxes_{};
     QPoint defaultDealer_;
+
+    QRect outerBounds_;
+    bool outerPending_ = false;
 
     bool inRun_ = false;
     bool closeAfterRun_ = false;

@@ -57,4 +57,7 @@ class TFStart : public QWidget {
 // us; an unwritable base leaves them missing, which is no error here.
 DataFolders PrepareDataFolders(const QString& baseFolder);
 
+// Whether the windowing system can make windows transparent.
+bool PlatformFades();
+
 }  // namespace tavexo

@@ -1,0 +1,308 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include "engine/table.h"
+#include "settings/window_positions.h"
+#include "ui/fr2.h"
+#include "ui/frb.h"
+#include "ui/main_window.h"
+#include "ui/start.h"
+#include "ui/table_area.h"
+#include "ui/table_layout.h"
+#include "ui/top_panel.h"
+#include "ui_fixture.h"
+
+using namespace tavexo;
+using namespace tavexo::uitest;
+
+namespace {
+
+QString LabelText(QWidget* parent, const char* name) {
+    auto* label = parent->findChild<QLabel*>(QLatin1String(name));
+    return label ? label->text() : QStringLiteral("<missing %1>").arg(QLatin1String(name));
+}
+
+QStringList MenuTexts(QMenu* menu) {
+    QStringList texts;
+    for (QAction* action : menu->actions()) texts << (action->isSeparator() ? "-" : action->text());
+    return texts;
+}
+
+}  // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() { QVERIFY(data_.isValid()); }
+
+    void startScreenWaitsForTheTable();
+    void firstStartComesUpIdleWithDefaults();
+    void captionsAreTheProgramsOwn();
+    void layoutFormulas_data();
+    void layoutFormulas();
+    void sliderOneOnFullHdScreen();
+    void windowsNotBuiltYetSaySo_data();
+    void windowsNotBuiltYetSaySo();
+    void savedPositionsComeBackAtNextStart();
+
+  private:
+    QTemporaryDir data_;
+};
+
+void StartupTest::startScreenWaitsForTheTable() {
+    TFStart start(data_.path());
+    QCOMPARE(start.windowTitle(), QStringLiteral("Tavexo 1.1.1.0"));
+    QCOMPARE(start.size(), QSize(400, 300));
+    QVERIFY(!start.InitializationDone());
+    QVERIFY(!start.WeiterButton()->isEnabled());
+    QCOMPARE(start.WeiterButton()->cursor().shape(), Qt::WaitCursor);
+    QCOMPARE(start.WeiterButton()->text(), QStringLiteral("Weiter"));
+    // Its creation made the data folders.
+    for (const char* folder : {"Statistik", "Einstellungen", "Training", "Verlauf"})
+        QVERIFY2(QDir(data_.filePath(QStringLiteral("Tavexo/") + folder)).exists(), folder);
+
+    start.SetInitializationDone(true);
+    QVERIFY(start.WeiterButton()->isEnabled());
+    QCOMPARE(start.WeiterButton()->cursor().shape(), Qt::PointingHandCursor);
+}
+
+void StartupTest::firstStartComesUpIdleWithDefaults() {
+    auto program = StartProgram(data_.path(), false);
+    TFMain& window = program->Window();
+    QPointer<TFStart> start = program->StartScreen();
+    QVERIFY(start->InitializationDone());
+    // The tool bar waits for the start screen.
+    QVERIFY(!window.Panel()->isEnabled());
+    QCOMPARE(window.windowOpacity(), 0.0);
+
+    QTest::mouseClick(start->WeiterButton(), Qt::LeftButton);
+    QCOMPARE(window.windowOpacity(), 1.0);
+    QVERIFY(window.Panel()->isEnabled());
+    QTRY_VERIFY(start.isNull());
+
+    // No files: the default profiles sit at the boxes, idle.
+    const char* names[] = {"Fritzi", "Uwe", "Carmen", "Thomas", "Peter", "Andrea", "Mattes"};
+    for (int box = 1; box <= BOX_COUNT; ++box) {
+        TFfr2* frame = window.Frame(box);
+        QCOMPARE(frame->objectName(), QStringLiteral("Spieler%1").arg(box));
+        QCOMPARE(frame->size(), QSize(310, 157));
+        QCOMPARE(LabelText(frame, "LName"), QString::fromUtf8(names[box - 1]));
+        QCOMPARE(LabelText(frame, "PKapital"), QStringLiteral("1.000,0\u00a0€"));
+        QCOMPARE(frame->UnitsEdit()->value(), 1);
+        QVERIFY(frame->AutoBetBox()->isChecked());
+        QVERIFY(!frame->IsRolledUp());
+        for (int a = 0; a < ACTION_COUNT; ++a)
+            QVERIFY(!frame->ActionButton(Action(a))->isEnabled());
+    }
+    QCOMPARE(window.DealerFrame()->size(), QSize(310, 170));
+    QCOMPARE(LabelText(window.DealerFrame(), "LRunde"), QString());
+    QVERIFY(window.Panel()->bStart->isEnabled());
+    QVERIFY(!window.Panel()->bStop->isEnabled());
+    QVERIFY(window.PauseButton()->isHidden());
+    QVERIFY(window.StopIndicator()->isHidden());
+    QCOMPARE(window.PauseButton()->size(), QSize(58, 58));
+    QCOMPARE(window.StopIndicator()->size(), QSize(105, 105));
+    QCOMPARE(window.SizeSlider()->value(), 7);
+    QCOMPARE(window.frameGeometry(), QRect(0, 0, 1920, 1080));
+    QVERIFY(program->Host().RecordedMessages().isEmpty());
+}
+
+void StartupTest::captionsAreTheProgramsOwn() {
+    auto program = StartProgram(data_.path());
+    TFMain& window = program->Window();
+    QCOMPARE(window.windowTitle(), QStringLiteral("Tavexo 1.1.1.0"));
+
+    const TopPanel* panel = window.Panel();
+    const QList<QPair<QToolButton*, QString>> buttons = {
+        {panel->bBeenden, "Be&enden"},
+        {panel->bStart, "Spiel &starten"},
+        {panel->bStop, "Spiel sto&ppen"},
+        {panel->bStatistik, "&Verläufe && Statistiken"},
+        {panel->bProfile, "Spieler- Profile"},
+        {panel->bStrategietabellen, "Trainings- zentrum"},
+        {panel->bHinweise, "Strategie- &hinweise"},
+        {panel->bTraining, "Zählen üben"},
+        {panel->bOptionen, "Optionen && Regeln"},
+        {panel->bNeues, "Gibt es Neues?"},
+        {panel->bLiveTische, "Live-Tische fürs Counten"},
+    };
+    for (const auto& [button, caption] : buttons) QCOMPARE(button->text(), caption);
+    // Left to right in this order, the help button at the right end.
+    for (qsizetype i = 1; i < buttons.size(); ++i)
+        QVERIFY(buttons[i].first->x() > buttons[i - 1].first->x());
+    QVERIFY(panel->bHelp->x() > panel->bLiveTische->x());
+
+    const QList<QMenu*> menus = window.menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly);
+    QStringList titles;
+    for (QAction* action : window.menuBar()->actions()) titles << action->text();
+    QCOMPARE(titles, QStringList({"Datei", "Spiel", "Mentax", "Extras", "Hilfe"}));
+    QCOMPARE(MenuTexts(menus[0]), QStringList({"&Beenden"}));
+    QCOMPARE(MenuTexts(menus[1]),
+             QStringList({"Spiel &starten", "Spiel sto&ppen", "-", "&Verläufe && Statistiken"}));
+    QVERIFY(!menus[1]->actions()[1]->isEnabled());
+    QCOMPARE(MenuTexts(menus[2]),
+             QStringList({"&Trainingszentrum...", "Strategie&hinweise...", "&Zählen üben..."}));
+    QCOMPARE(MenuTexts(menus[3]),
+             QStringList({"Programm&einstellungen...", "&Spieler-Profile..."}));
+    QCOMPARE(MenuTexts(menus[4]), QStringList({"&Inhalt", "&Suchen...", "-", "In&fo..."}));
+
+    TFfr2* frame = window.Frame(3);
+    const QList<QPair<Action, QString>> actions = {
+        {Action::Hit, "Ziehen"},
+        {Action::Stand, "Halten"},
+        {Action::Surrender, "Auf-\ngeben"},
+        {Action::Double, "Verdop-\npeln"},
+        {Action::Split, "Teilen"},
+        {Action::Insure, "Versi-\nchern"},
+    };
+    for (const auto& [action, caption] : actions) {
+        QCOMPARE(frame->ActionButton(action)->text(), caption);
+        // The tooltip names the key that plays the action.
+        QVERIFY(frame->ActionButton(action)->toolTip().contains(
+            QStringLiteral("Taste %1").arg(TFfr2::ActionKey(action))));
+    }
+    QCOMPARE(frame->BetButton()->text(), QStringLiteral("Bet"));
+    QCOMPARE(frame->AutoBetBox()->text(), QStringLiteral("Autom. setzen"));
+    QCOMPARE(frame->UnitsEdit()->minimum(), 0);
+    QCOMPARE(frame->UnitsEdit()->maximum(), 50);
+    QCOMPARE(LabelText(frame, "LEinsatz"), QString());
+    QCOMPARE(window.PauseButton()->text(), QStringLiteral("Pause"));
+    QVERIFY(window.findChild<QLabel*>("LF1")->text() == QStringLiteral("F1-Taste für Hilfe"));
+    QCOMPARE(window.findChild<QPushButton*>("BPositionen")->text(),
+             QStringLiteral("Positionen speichern"));
+
+    TFfrBank* dealer = window.DealerFrame();
+    for (const char* text : {"Dealer", "Runde:", "Trainings- modus", "Zähler ausgeblendet",
+                             "Hinweise gemäß Strategie", "relativ", "absolut"}) {
+        bool found = false;
+        for (QLabel* label : dealer->findChildren<QLabel*>())
+            found = found || label->text() == QString::fromUtf8(text);
+        QVERIFY2(found, text);
+    }
+}
+
+void StartupTest::layoutFormulas_data() {
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<QList<QPoint>>("boxes");
+    QTest::addColumn<QPoint>("dealer");
+    // b = round((w / 1440)² x 64), c = round((h / 810)² x 30), worked out by hand.
+    QTest::newRow("1920 x 1080: b 114, c 53")
+        << QSize(1920, 1080) << QList<QPoint>{{1496, 106}, {1382, 317}, {1268, 528}, {805, 634},
+                                              {342, 528},  {228, 317},  {114, 106}}
+        << QPoint(805, 10);
+    QTest::newRow("1267 x 713: b 50, c 23, half pixel to even")
+        << QSize(1267, 713) << QList<QPoint>{{907, 46},  {857, 227}, {807, 408}, {478, 454},
+                                             {150, 408}, {100, 227}, {50, 46}}
+        << QPoint(478, 10);
+    QTest::newRow("1440 x 810: b 64, c 30")
+        << QSize(1440, 810) << QList<QPoint>{{1066, 60}, {1002, 248}, {938, 436}, {565, 496},
+                                             {192, 436}, {128, 248},  {64, 60}}
+        << QPoint(565, 10);
+}
+
+void StartupTest::layoutFormulas() {
+    QFETCH(QSize, window);
+    QFETCH(QList<QPoint>, boxes);
+    QFETCH(QPoint, dealer);
+    const TableLayout layout = ComputeLayout(window.width(), window.height());
+    for (int i = 0; i < BOX_COUNT; ++i) QCOMPARE(layout.boxes[i], boxes[i]);
+    QCOMPARE(layout.dealer, dealer);
+}
+
+void StartupTest::sliderOneOnFullHdScreen() {
+    auto program = StartProgram(data_.path());
+    TFMain& window = program->Window();
+    window.SizeSlider()->setValue(1);
+    QCOMPARE(window.frameGeometry(), QRect(326, 183, 1267, 713));
+    const TableLayout layout = ComputeLayout(1267, 713);
+    for (int box = 1; box <= BOX_COUNT; ++box)
+        QCOMPARE(window.Frame(box)->pos(), layout.boxes[box - 1]);
+    QCOMPARE(window.DealerFrame()->pos(), QPoint(478, 10));
+    // Pause button and stop sign under the dealer frame.
+    QCOMPARE(window.StopIndicator()->pos(), QPoint(478 + 103, 10 + 170 + 5));
+    QCOMPARE(window.PauseButton()->pos(), QPoint(478 + 126, 185 + 105 + 5));
+    // Every frame lies wholly on the table at this size.
+    for (int box = 1; box <= BOX_COUNT; ++box)
+        QVERIFY(window.Area()->rect().contains(window.Frame(box)->geometry()));
+
+    window.SizeSlider()->setValue(7);
+    QCOMPARE(window.frameGeometry(), QRect(0, 0, 1920, 1080));
+    window.SizeSlider()->setValue(4);
+    QCOMPARE(window.frameGeometry(), QRect(173, 97, 1574, 886));
+}
+
+void StartupTest::windowsNotBuiltYetSaySo_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("statistics") << "BStatistik"
+                                << "Verläufe & Statistiken";
+    QTest::newRow("profiles") << "BProfile"
+                              << "Spieler-Profile";
+    QTest::newRow("training centre") << "BStrategietabellen"
+                                     << "Das Trainingszentrum";
+    QTest::newRow("hints") << "BHinweise"
+                           << "Strategiehinweise";
+    QTest::newRow("drill") << "BTraining"
+                           << "Zählen üben";
+    QTest::newRow("options") << "BOptionen"
+                             << "Optionen & Regeln";
+    QTest::newRow("update") << "bsSkinSpeedButton1"
+                            << "Gibt es Neues?";
+    QTest::newRow("live tables") << "bsSkinSpeedButton2"
+                                 << "Live-Tische fürs Counten";
+    QTest::newRow("help") << "BHelp"
+                          << "Die Hilfe";
+}
+
+void StartupTest::windowsNotBuiltYetSaySo() {
+    QFETCH(QString, button);
+    QFETCH(QString, name);
+    auto program = StartProgram(data_.path());
+    auto* tool = program->Window().Panel()->findChild<QToolButton*>(button);
+    QVERIFY(tool && tool->isVisible() && tool->isEnabled());
+    QTest::mouseClick(tool, Qt::LeftButton);
+    QCOMPARE(
+        program->Host().RecordedMessages(),
+        QStringList{QStringLiteral("„%1“ ist in dieser Version noch nicht verfügbar.").arg(name)});
+}
+
+void StartupTest::savedPositionsComeBackAtNextStart() {
+    {
+        auto program = StartProgram(data_.path());
+        TFMain& window = program->Window();
+        window.SizeSlider()->setValue(2);
+        // Drag box 2 by its name label, as the user would.
+        QWidget* name = window.Frame(2)->findChild<QLabel*>("LName");
+        const QPoint from = window.Frame(2)->pos();
+        QTest::mousePress(name, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseMove(name, QPoint(-35, 25));
+        QTest::mouseRelease(name, Qt::LeftButton, {}, QPoint(-35, 25));
+        QCOMPARE(window.Frame(2)->pos(), from + QPoint(-40, 20));
+        QTest::mouseClick(window.findChild<QPushButton*>("BPositionen"), Qt::LeftButton);
+        QVERIFY(program->Host().RecordedMessages().isEmpty());
+    }
+    const QString file = data_.filePath("Tavexo/Einstellungen/Hauptfenster.tvxo");
+    QCOMPARE(QFileInfo(file).size(), qint64(84));
+
+    auto program = StartProgram(data_.path());
+    TFMain& window = program->Window();
+    const TableLayout layout = ComputeLayout(1344, 756);  // slider 2: 0.70 of the screen
+    QCOMPARE(window.Frame(2)->pos(), layout.boxes[1] + QPoint(-40, 20));
+    QCOMPARE(window.Frame(5)->pos(), layout.boxes[4]);
+    QCOMPARE(window.SizeSlider()->value(), 2);
+    QCOMPARE(window.frameGeometry(), SliderWindowGeometry(QRect(0, 0, 1920, 1080), 2));
+}
+
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"

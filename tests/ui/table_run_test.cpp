@@ -1,0 +1,307 @@
+#include <QLabel>
+#include <QPushButton>
+#include <QSet>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include "engine/table.h"
+#include "ui/card_area.h"
+#include "ui/fr2.h"
+#include "ui/frb.h"
+#include "ui/main_window.h"
+#include "ui/top_panel.h"
+#include "ui_fixture.h"
+
+using namespace tavexo;
+using namespace tavexo::uitest;
+
+namespace {
+
+QString Text(QWidget* parent, const char* name) {
+    auto* label = parent->findChild<QLabel*>(QLatin1String(name));
+    return label ? label->text() : QStringLiteral("<missing %1>").arg(QLatin1String(name));
+}
+
+const QString QUIT_REFUSED = QStringLiteral(
+    "Sorry, wir sind mitten im Spiel. Wenn die Runde zu Ende gespielt ist, klicken Sie bitte "
+    "noch einmal auf \"Beenden\".");
+
+std::vector<CardCode> Codes(const CardArea* area) {
+    return area->Codes();
+}
+
+}  // namespace
+
+class TableRunTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() {
+        QVERIFY(data_.isValid());
+        program_ = StartProgram(data_.path());
+        QuickTable(*program_);
+    }
+    void cleanup() { program_.reset(); }
+
+    void sevenRobotsPlayRoundsUntilStopped();
+    void humansPlayThroughButtonsAndKeys();
+    void pauseHoldsTheTable();
+    void quitDuringARunIsRefusedUntilTheRoundIsOver();
+    void closingTheWindowDuringARunActsLikeBeenden();
+    void aBoxSwitchedOffSitsOutAndComesBack();
+    void unitsTheUserSetsReachTheTable();
+    void movingTheDealerCarriesPauseAndStopSign();
+
+  private:
+    Table& table() { return program_->GetTable(); }
+    TFMain& window() { return program_->Window(); }
+    void ClickStart() { QTest::mouseClick(window().Panel()->bStart, Qt::LeftButton); }
+
+    QTemporaryDir data_;
+    std::unique_ptr<Program> program_;
+};
+
+void TableRunTest::sevenRobotsPlayRoundsUntilStopped() {
+    Seat(*program_, {}, {1, 2, 3, 4, 5, 6, 7});
+    QStringList labelsSeen;
+    QSet<QString> capitalsSeen;
+    RunScript script(table());
+    // Watch the table as the user would, round after round.
+    script.Then(
+        [&] {
+            const QString label = Text(window().DealerFrame(), "LRunde");
+            if (labelsSeen.isEmpty() || labelsSeen.last() != label) labelsSeen << label;
+            for (int box = 1; box <= BOX_COUNT; ++box)
+                capitalsSeen << Text(window().Frame(box), "PKapital");
+            return table().State().roundNumber >= 8;
+        },
+        [&] {
+            QVERIFY(window().PauseButton()->isVisible());
+            QVERIFY(!window().Panel()->bStart->isEnabled());
+            QTest::mouseClick(window().Panel()->bStop, Qt::LeftButton);
+            QVERIFY(window().StopIndicator()->isVisible());
+            QVERIFY(!window().Panel()->bStop->isEnabled());
+        });
+    ClickStart();
+
+    QVERIFY(!script.TimedOut());
+    QCOMPARE(script.StepsDone(), 1);
+    const int rounds = table().State().roundNumber;
+    QVERIFY(rounds >= 8);
+    QCOMPARE(Text(window().DealerFrame(), "LRunde"), QString::number(rounds));
+    // The label counted up through the rounds, never back.
+    QVERIFY(labelsSeen.size() >= 3);
+    for (qsizetype i = 1; i < labelsSeen.size(); ++i)
+        QVERIFY(labelsSeen[i].toInt() > labelsSeen[i - 1].toInt());
+    QVERIFY2(capitalsSeen.size() > 3, qPrintable(QStringList(capitalsSeen.values()).join(" | ")));
+    // The last round stays on the table until the next start.
+    for (int box = 1; box <= BOX_COUNT; ++box)
+        QVERIFY(window().Frame(box)->Cards()->CardCount() >= 2);
+    QVERIFY(window().DealerFrame()->Cards()->CardCount() >= 2);
+    // Idle again.
+    QVERIFY(window().Panel()->bStart->isEnabled());
+    QVERIFY(!window().Panel()->bStop->isEnabled());
+    QVERIFY(window().PauseButton()->isHidden());
+    QVERIFY(window().StopIndicator()->isHidden());
+    QVERIFY(program_->Host().RecordedMessages().isEmpty());
+
+    // The next start clears the old round first.
+    RunScript again(table());
+    again.Then([&] { return table().State().running; },
+               [&] {
+                   QVERIFY(window().Frame(1)->Cards()->CardCount() <= 3);
+                   table().StopRun();
+               });
+    ClickStart();
+    QCOMPARE(again.StepsDone(), 1);
+    QCOMPARE(table().State().roundNumber, rounds + 1);
+}
+
+void TableRunTest::humansPlayThroughButtonsAndKeys() {
+    Seat(*program_, {2, 3}, {});
+    // Box 2: 10, 8; box 3: 2, 3 then 4 and 5; dealer 10 then 7.
+    table().Shuffler().StackNextShoe({10, 2, 36, 8, 3, 4, 5, 7}, 300);
+    TFfr2* box2 = window().Frame(2);
+    TFfr2* box3 = window().Frame(3);
+    RunScript script(table());
+    script.Then([&] { return box2->ActionButton(Action::Stand)->isEnabled(); },
+                [&] {
+                    // In box 2's turn box 3 offers nothing, and keys play box 2.
+                    for (int a = 0; a < ACTION_COUNT; ++a)
+                        QVERIFY(!box3->ActionButton(Action(a))->isEnabled());
+                    QTest::keyClick(&window(), Qt::Key_H);
+                });
+    script.Then([&] { return box3->ActionButton(Action::Hit)->isEnabled(); },
+                [&] {
+                    QCOMPARE(box2->Cards()->CardCount(), 2);
+                    QVERIFY(box3->ActionButton(Action::Surrender)->isEnabled());
+                    QVERIFY(!box3->ActionButton(Action::Split)->isEnabled());
+                    QVERIFY(!box3->ActionButton(Action::Insure)->isEnabled());
+                    QCOMPARE(Text(box3, "LWert1"), QStringLiteral("5"));
+                    QTest::mouseClick(box3->ActionButton(Action::Hit), Qt::LeftButton);
+                });
+    script.Then([&] { return box3->Cards()->CardCount() == 3; },
+                [&] {
+                    QVERIFY(!box3->ActionButton(Action::Surrender)->isEnabled());
+                    QTest::keyClick(&window(), Qt::Key_Z);
+                });
+    script.Then([&] { return box3->Cards()->CardCount() == 4; },
+                [&] {
+                    QTest::mouseClick(window().Panel()->bStop, Qt::LeftButton);
+                    QTest::mouseClick(box3->ActionButton(Action::Stand), Qt::LeftButton);
+                });
+    ClickStart();
+
+    QVERIFY(!script.TimedOut());
+    QCOMPARE(script.StepsDone(), 4);
+    QCOMPARE(Codes(box2->Cards()), std::vector<CardCode>({10, 8}));
+    QCOMPARE(Codes(box3->Cards()), std::vector<CardCode>({2, 3, 4, 5}));
+    QCOMPARE(Codes(window().DealerFrame()->Cards()), std::vector<CardCode>({36, 7}));
+    QCOMPARE(Text(box3, "LWert1"), QStringLiteral("14"));
+    QCOMPARE(Text(window().DealerFrame(), "PBankStand"), QStringLiteral("17"));
+    QCOMPARE(Text(box2, "PKapital"), QStringLiteral("1.005,0\u00a0€"));
+    QCOMPARE(Text(box3, "PKapital"), QStringLiteral("995,0\u00a0€"));
+    QCOMPARE(Text(box3, "LEinsatz"), QStringLiteral("Einsatz: 5\u00a0€"));
+
+    // With no box in turn a key does nothing.
+    QTest::keyClick(&window(), Qt::Key_Z);
+    QCOMPARE(box3->Cards()->CardCount(), 4);
+}
+
+void TableRunTest::pauseHoldsTheTable() {
+    Seat(*program_, {}, {1, 4, 7});
+    int roundWhenPaused = 0;
+    int polls = 0;
+    RunScript script(table());
+    script.Then([&] { return table().State().running; },
+                [&] {
+                    QTest::mouseClick(window().PauseButton(), Qt::LeftButton);
+                    roundWhenPaused = table().State().roundNumber;
+                    QCOMPARE(window().PauseButton()->text(), QStringLiteral("Weiter"));
+                    for (int box = 1; box <= BOX_COUNT; ++box)
+                        QVERIFY(!window().Frame(box)->isEnabled());
+                    QVERIFY(!window().Panel()->bStop->isEnabled());
+                    QVERIFY(window().Panel()->bOptionen->isEnabled());
+                });
+    // Many passes of the event queue later nothing has moved on.
+    script.Then([&] { return ++polls > 200; },
+                [&] {
+                    QCOMPARE(table().State().roundNumber, roundWhenPaused);
+                    QTest::mouseClick(window().PauseButton(), Qt::LeftButton);
+                    QCOMPARE(window().PauseButton()->text(), QStringLiteral("Pause"));
+                    for (int box = 1; box <= BOX_COUNT; ++box)
+                        QVERIFY(window().Frame(box)->isEnabled());
+                    QVERIFY(window().Panel()->bStop->isEnabled());
+                    QVERIFY(!window().Panel()->bOptionen->isEnabled());
+                });
+    script.Then([&] { return table().State().roundNumber >= roundWhenPaused + 2; },
+                [&] { table().StopRun(); });
+    ClickStart();
+    QVERIFY(!script.TimedOut());
+    QCOMPARE(script.StepsDone(), 3);
+}
+
+void TableRunTest::quitDuringARunIsRefusedUntilTheRoundIsOver() {
+    Seat(*program_, {}, {2, 5});
+    RunScript script(table());
+    script.Then([&] { return table().State().roundNumber >= 2 && table().State().running; },
+                [&] {
+                    QTest::mouseClick(window().Panel()->bBeenden, Qt::LeftButton);
+                    QCOMPARE(program_->Host().RecordedMessages(), QStringList{QUIT_REFUSED});
+                    QVERIFY(window().StopIndicator()->isVisible());
+                    QVERIFY(!window().Panel()->bStop->isEnabled());
+                });
+    ClickStart();
+    QCOMPARE(script.StepsDone(), 1);
+    QVERIFY(window().isVisible());
+    QVERIFY(!table().State().running);
+
+    QTest::mouseClick(window().Panel()->bBeenden, Qt::LeftButton);
+    QVERIFY(!window().isVisible());
+    QCOMPARE(program_->Host().RecordedMessages().size(), 1);
+}
+
+void TableRunTest::closingTheWindowDuringARunActsLikeBeenden() {
+    Seat(*program_, {}, {3});
+    bool closed = true;
+    RunScript script(table());
+    script.Then([&] { return table().State().running; }, [&] { closed = window().close(); });
+    ClickStart();
+    QCOMPARE(script.StepsDone(), 1);
+    QVERIFY(!closed);
+    QCOMPARE(program_->Host().RecordedMessages(), QStringList{QUIT_REFUSED});
+    QCOMPARE(table().State().roundNumber, 1);  // the stop came in round 1
+    QVERIFY(window().isVisible());
+    QVERIFY(window().close());
+}
+
+void TableRunTest::aBoxSwitchedOffSitsOutAndComesBack() {
+    Seat(*program_, {}, {1, 2, 3});
+    TFfr2* box2 = window().Frame(2);
+    QTest::mouseClick(box2->OnOffButton(), Qt::LeftButton);
+    QVERIFY(box2->IsRolledUp());
+    QVERIFY(box2->isVisible());
+    QCOMPARE(Text(box2, "LEinsatz"), QStringLiteral("Uwe"));
+    QVERIFY(box2->findChild<QLabel*>("LWert2")->isHidden());
+
+    RunScript script(table());
+    script.Then([&] { return table().State().running; }, [&] { table().StopRun(); });
+    ClickStart();
+    QCOMPARE(box2->Cards()->CardCount(), 0);
+    QCOMPARE(window().Frame(1)->Cards()->CardCount() >= 2, true);
+
+    QTest::mouseClick(box2->OnOffButton(), Qt::LeftButton);
+    QVERIFY(!box2->IsRolledUp());
+    QCOMPARE(Text(box2, "LEinsatz"), QString());
+    RunScript next(table());
+    next.Then([&] { return table().State().running; }, [&] { table().StopRun(); });
+    ClickStart();
+    QVERIFY(box2->Cards()->CardCount() >= 2);
+}
+
+void TableRunTest::unitsTheUserSetsReachTheTable() {
+    Seat(*program_, {1}, {});
+    TFfr2* box1 = window().Frame(1);
+    QSpinBox* units = box1->UnitsEdit();
+    // The arrows, as the user clicks them.
+    units->stepUp();
+    units->stepUp();
+    QCOMPARE(table().Box(1).units, 3);
+    QCOMPARE(Text(box1, "LEinsatzHoehe"), QStringLiteral("15\u00a0€"));
+
+    // A capital of 12 affords two units of 5: the table takes the third back
+    // and the spin edit shows it.
+    BoxProfile poor;
+    poor.name = "Fritzi";
+    poor.capital = 12.0f;
+    poor.unitValue = 5;
+    table().ApplyProfile(1, poor);
+    units->stepUp();
+    QCOMPARE(table().Box(1).units, 2);
+    QCOMPARE(units->value(), 2);
+    QCOMPARE(Text(box1, "LEinsatzHoehe"), QStringLiteral("10\u00a0€"));
+}
+
+void TableRunTest::movingTheDealerCarriesPauseAndStopSign() {
+    TFfrBank* dealer = window().DealerFrame();
+    QWidget* caption = dealer->findChild<QLabel*>("LDealer");
+    const QPoint from = dealer->pos();
+    QTest::mousePress(caption, Qt::LeftButton, {}, QPoint(4, 4));
+    QTest::mouseMove(caption, QPoint(64, 44));
+    QTest::mouseRelease(caption, Qt::LeftButton, {}, QPoint(64, 44));
+    QCOMPARE(dealer->pos(), from + QPoint(60, 40));
+    QCOMPARE(window().StopIndicator()->pos(), dealer->pos() + QPoint(103, 170 + 5));
+    QCOMPARE(window().PauseButton()->pos(), dealer->pos() + QPoint(126, 170 + 5 + 105 + 5));
+
+    // A press on a button is a click, never a drag.
+    TFfr2* box1 = window().Frame(1);
+    const QPoint boxAt = box1->pos();
+    QTest::mousePress(box1->BetButton(), Qt::LeftButton, {}, QPoint(4, 4));
+    QTest::mouseMove(box1->BetButton(), QPoint(40, 40));
+    QTest::mouseRelease(box1->BetButton(), Qt::LeftButton, {}, QPoint(40, 40));
+    QCOMPARE(box1->pos(), boxAt);
+}
+
+QTEST_MAIN(TableRunTest)
+#include "table_run_test.moc"

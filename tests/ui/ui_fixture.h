@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <vector>
+
+#include "ui/program.h"
+
+namespace tavexo::uitest {
+
+// The program as the user starts it, but in a private data folder, on a
+// 1920 x 1080 screen, silent, with message boxes recorded instead of shown.
+std::unique_ptr<Program> StartProgram(const QString& dataBase, bool fadeIn = true);
+
+// No delays and no sound cues, so that rounds run as fast as the table can.
+void QuickTable(Program& program);
+
+// Seats the given boxes (all others switched off), with 1000 capital and 5
+// per unit.
+void Seat(Program& program, std::initializer_list<int> humans, std::initializer_list<int> robots);
+
+// Steps performed from inside a running table (the run happens inside the
+// click on "Spiel starten", so a test acts on it only from timers): each step
+// once, in order, as soon as its condition holds. A run that has not ended
+// after the time limit is stopped and counts as a failure.
+class RunScript : public QObject {
+    Q_OBJECT
+  public:
+    explicit RunScript(Table& table, int limitMs = 60000);
+    void Then(std::function<bool()> when, std::function<void()> step);
+    int StepsDone() const { return next_; }
+    bool TimedOut() const { return timedOut_; }
+
+  private:
+    void Poll();
+
+    Table& table_;
+    struct Step {
+        std::function<bool()> when;
+        std::function<void()> step;
+    };
+    std::vector<Step> steps_;
+    size_t next_ = 0;
+    QTimer timer_;
+    QElapsedTimer clock_;
+    int limitMs_;
+    bool timedOut_ = false;
+    bool busy_ = false;
+};
+
+}  // namespace tavexo::uitest
