@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/table.h"
+#include "strategy/strategy_tables.h"
 
 namespace tavexo {
 
@@ -11,21 +12,12 @@ namespace {
 constexpr int DECISION_TICK_MS = 1000;
 constexpr int GAUGE_STEP = 10;  // tenths of a second per tick
 
-// The two-card totals on which the Double button is offered, by the rule
-// "Verdoppeln": {4..21}, {9, 10, 11}, {10, 11}, {11}.
-bool DoubleOffered(int doubleChoice, int total) {
-    switch (doubleChoice) {
-        case 0:
-            return total >= 4 && total <= 21;
-        case 1:
-            return total >= 9 && total <= 11;
-        case 2:
-            return total == 10 || total == 11;
-        case 3:
-            return total == 11;
-        default:
-            return false;
-    }
+// The Double button is offered on the two-card totals of the rule
+// "Verdoppeln"; with soft doubling allowed, a soft hand counts with its ace as
+// one as well (ace and 8 is 9 or 19), as the strategy reads the rule.
+bool DoubleOffered(const TGameRules& rules, int total, bool soft) {
+    return IsDoubleTotal(rules.doubleChoice, total) ||
+           (soft && rules.softDouble && IsDoubleTotal(rules.doubleChoice, total - 10));
 }
 
 }  // namespace
@@ -56,7 +48,7 @@ void Table::PlayTurn(int box, int dealerValue) {
     EnableAction(box, Action::Stand, true);
     if (!settings_.rules.noSurrender) EnableAction(box, Action::Surrender, true);
     if (CardValue(h1.cards[0]) == CardValue(h1.cards[1])) EnableAction(box, Action::Split, true);
-    if (DoubleOffered(settings_.rules.doubleChoice, h1.total)) {
+    if (DoubleOffered(settings_.rules, h1.total, b.isSoft)) {
         EnableAction(box, Action::Double, true);
     }
     if (aceUp) EnableAction(box, Action::Insure, true);
@@ -106,7 +98,7 @@ void Table::AfterBoxCard(int box, int hand) {
         FinishHand(box);
     } else if (h.cardCount == 2 && boxInTurn_ == box) {
         // Offered only within the box's own turn, never during the deal.
-        EnableAction(box, Action::Double, DoubleOffered(settings_.rules.doubleChoice, h.total));
+        EnableAction(box, Action::Double, DoubleOffered(settings_.rules, h.total, b.isSoft));
     }
 }
 

@@ -7,6 +7,9 @@
 
 namespace tavexo {
 
+// Whole-file reads and crash-safe whole-file writes for the program's data
+// files. Paths are UTF-8; error numbers are the platform's errno values.
+
 // The outcome of a file operation: on failure the platform's error number,
 // when there is one, and the German message the user is shown.
 struct FileResult {
@@ -22,9 +25,6 @@ struct FileResult {
 // "E/A-Fehler <n>": the message of a failed read or write of the program's
 // record files.
 FileResult IoFailure(int errorNumber);
-
-// Whole-file reads and crash-safe whole-file writes for the program's data
-// files. Paths are UTF-8; error numbers are the platform's errno values.
 
 // The bytes of the file, or nothing when it cannot be opened or read (a
 // folder, a missing file); `errorNumber` then receives the reason.

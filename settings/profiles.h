@@ -32,6 +32,8 @@ struct TProfileFile {
 
     // Every box active and human, 1000.0 capital, 5 per unit, the default names.
     TProfileFile();
+
+    bool operator==(const TProfileFile&) const = default;
 };
 
 // The 1864 bytes of "Spieler.tvxo"; see docs/file-formats.md. A name that

@@ -13,7 +13,7 @@ inline constexpr const char* SETTINGS_FILE_NAME = "Allgemein.ini";
 
 // The values the options dialog saves in one go.
 struct TProgramOptions {
-    std::array<bool, SOUND_CUE_COUNT> soundCues{};
+    std::array<bool, SOUND_CUE_COUNT> soundCues = {true, true, true, true, true, true};
     bool noRobotSound = false;
     bool splitAcesOneCard = true;
     bool noSurrender = false;

@@ -16,6 +16,8 @@ inline constexpr const char* WINDOW_POSITIONS_FILE_NAME = "Hauptfenster.tvxo";
 struct TFramePlace {
     int32_t left = 0;
     int32_t top = 0;
+
+    bool operator==(const TFramePlace&) const = default;
 };
 
 // The arrangement "Positionen speichern" stores: the seven box frames
@@ -29,6 +31,8 @@ struct TWindowPositions {
     int32_t windowLeft = 0;
     int32_t windowTop = 0;
     int32_t sliderPosition = 0;
+
+    bool operator==(const TWindowPositions&) const = default;
 };
 
 // The 84 bytes of "Hauptfenster.tvxo"; see docs/file-formats.md.

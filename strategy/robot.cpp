@@ -1,0 +1,60 @@
+#include "strategy/robot.h"
+
+namespace tavexo {
+
+StrategyContext ContextOf(const Table& table) {
+    return StrategyContext{table.Settings().rules, table.Settings().training,
+                           table.Count().RelativeCount};
+}
+
+bool ShouldHitOrDouble(Table& table, int box, int hand, int dealerValue, bool soft) {
+    const HitAnswer answer = ShouldHit(table.Box(box), hand, dealerValue, soft, ContextOf(table));
+    if (answer == HitAnswer::Double) {
+        table.DoDouble(box, hand);
+        return false;
+    }
+    return answer == HitAnswer::Hit;
+}
+
+void StrategyRobot::Act(Table& table, int box, Action action) {
+    if (listener_) listener_(table, box, action);
+    table.CarryOut(box, action);
+}
+
+void StrategyRobot::RobotPlay(Table& table, int box, int dealerValue) {
+    TPlayerBox& b = table.Box(box);
+    if (ShouldSurrender(b, dealerValue, b.isSoft, ContextOf(table))) {
+        Act(table, box, Action::Surrender);
+        return;
+    }
+    if (dealerValue == 11 && ShouldInsure(ContextOf(table))) Act(table, box, Action::Insure);
+
+    const int hand = b.HandInPlay();
+    if (ShouldSplit(b, dealerValue, ContextOf(table))) {
+        Act(table, box, Action::Split);
+    } else if (ShouldDouble(b, hand, dealerValue, b.isSoft, ContextOf(table))) {
+        Act(table, box, Action::Double);
+    }
+    // A double deals its one card and ends the hand by itself.
+    if (b.Hand(hand).doubled) return;
+
+    // Each hand is asked only while it is the hand in play: a hand that ended
+    // by itself at 21 or more (and passed play on) takes no further decision.
+    const int hands = b.isSplit ? 2 : 1;
+    for (int h = 1; h <= hands; ++h) {
+        auto inPlay = [&] { return !b.turnDone && b.HandInPlay() == h; };
+        while (inPlay()) {
+            const HitAnswer answer = ShouldHit(b, h, dealerValue, b.isSoft, ContextOf(table));
+            if (answer == HitAnswer::Hit) {
+                Act(table, box, Action::Hit);
+            } else {
+                // A split hand is doubled only here, where the hit question
+                // finds the double.
+                Act(table, box, answer == HitAnswer::Double ? Action::Double : Action::Stand);
+                break;
+            }
+        }
+    }
+}
+
+}  // namespace tavexo
