@@ -23,6 +23,8 @@ Program::Program(ProgramConfig config)
       cards_(qApp ? qApp->devicePixelRatio() : 1.0) {
     host_.SetRecordMessages(config_.recordMessages);
     host_.SetTimerHandler([this](int id) { table_.TimerTick(id); });
+    table_.SetRobot(&robot_);
+    table_.SetAdvisor(&advisor_);
     format_ =
         std::make_unique<LocaleTextFormat>(LocaleTextFormat::TableLocale(), QApplication::font());
     table_.SetTextFormat(format_.get());

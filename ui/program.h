@@ -11,6 +11,8 @@
 #include "settings/data_folders.h"
 #include "settings/profiles.h"
 #include "settings/program_settings.h"
+#include "strategy/advisor.h"
+#include "strategy/robot.h"
 #include "ui/card_painter.h"
 #include "ui/qt_table_host.h"
 #include "ui/sound_player.h"
@@ -62,6 +64,8 @@ class Program {
     QtTableHost host_;
     TProgramSettings settings_;
     Table table_;
+    StrategyRobot robot_;
+    StrategyAdvisor advisor_;
     CardPainter cards_;
     std::unique_ptr<LocaleTextFormat> format_;
     std::unique_ptr<TFMain> window_;
