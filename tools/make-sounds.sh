@@ -8,6 +8,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 OUT=${1:-resources/sounds}
 mkdir -p "$OUT"
+# Repeatable: the noise generators start from a fixed seed, so the same
+# script gives the same files.
+export SOX_OPTS=-R
+calc() { awk "BEGIN { printf \"%.4f\", $1 }"; }
+
 for tool in sox espeak-ng; do
     command -v "$tool" >/dev/null || { echo "$tool is missing (scripts/install-deps.sh)" >&2; exit 1; }
 done
@@ -29,10 +34,10 @@ sox "$TMP/card.wav" "$OUT/card.wav" pad 0 0.285
 # coin1: one chip laid on the felt, a bright metallic tick (48 kHz for the sparkle).
 coin() { # coin <out> <base frequency> <length>
     sox -n -r 48000 -c 1 -b 16 "$TMP/a.wav" synth "$3" sine "$2" fade l 0 "$3" "$3" gain -3
-    sox -n -r 48000 -c 1 -b 16 "$TMP/b.wav" synth "$3" sine "$(echo "$2 * 2.76" | bc -l)" \
+    sox -n -r 48000 -c 1 -b 16 "$TMP/b.wav" synth "$3" sine "$(calc "$2 * 2.76")" \
         fade l 0 "$3" "$3" gain -9
     sox -n -r 48000 -c 1 -b 16 "$TMP/c.wav" synth 0.006 whitenoise gain -10 fade q 0 0.006 0.005 \
-        highpass 4000 pad 0 "$(echo "$3 - 0.006" | bc -l)"
+        highpass 4000 pad 0 "$(calc "$3 - 0.006")"
     sox -m "$TMP/a.wav" "$TMP/b.wav" "$TMP/c.wav" "$1"
 }
 coin "$TMP/coin1.wav" 2400 0.05
@@ -61,7 +66,7 @@ sox -n -r 8000 -c 1 -b 8 "$OUT/piep.wav" synth 0.115 sine 1320 fade q 0.005 0.11
 # bj: a short brass-like fanfare, C E G and a held high C.
 note() { # note <out> <frequency> <length>
     sox -n "${HI[@]}" "$TMP/n1.wav" synth "$3" sawtooth "$2" lowpass 2400 fade q 0.008 "$3" 0.02
-    sox -n "${HI[@]}" "$TMP/n2.wav" synth "$3" sine "$(echo "$2 * 2" | bc -l)" fade q 0.008 "$3" 0.02 \
+    sox -n "${HI[@]}" "$TMP/n2.wav" synth "$3" sine "$(calc "$2 * 2")" fade q 0.008 "$3" 0.02 \
         gain -8
     sox -m "$TMP/n1.wav" "$TMP/n2.wav" "$1"
 }

@@ -7,6 +7,7 @@
 #include <QRadialGradient>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -95,25 +96,31 @@ const QPixmap& FeltTile() {
     return tile;
 }
 
-void PrintedPicture(QPainter& p) {
+// `scale` is how much of the designed size the picture gets; at small
+// window sizes the logo and the fine print would collide with the pause
+// button and be too small to read, so they are left out there.
+void PrintedPicture(QPainter& p, double scale) {
     // A soft light over the middle of the table.
     QRadialGradient light(QPointF(ARC_CX, 330), 620);
     light.setColorAt(0, QColor(70, 170, 80, 60));
     light.setColorAt(1, QColor(70, 170, 80, 0));
     p.fillRect(QRectF(0, 0, CANVAS_W, CANVAS_H), light);
 
-    p.setPen(Qt::NoPen);
-    QFont logo = ScriptFont(56);
-    p.setFont(logo);
-    const QRectF logoBox(ARC_CX - 200, 215, 400, 80);
-    p.setPen(QColor(0, 0, 0, 70));
-    p.drawText(logoBox.translated(2, 2), Qt::AlignCenter, QStringLiteral("Tavexo"));
-    p.setPen(QColor(224, 192, 104, 150));
-    p.drawText(logoBox, Qt::AlignCenter, QStringLiteral("Tavexo"));
+    const bool details = scale >= 0.85;
+    if (details) {
+        QFont logo = ScriptFont(56);
+        p.setFont(logo);
+        const QRectF logoBox(ARC_CX - 200, 215, 400, 80);
+        p.setPen(QColor(0, 0, 0, 70));
+        p.drawText(logoBox.translated(2, 2), Qt::AlignCenter, QStringLiteral("Tavexo"));
+        p.setPen(QColor(224, 192, 104, 150));
+        p.drawText(logoBox, Qt::AlignCenter, QStringLiteral("Tavexo"));
+    }
 
     TextOnArc(p, QStringLiteral("BLACK JACK ZAHLT 3 ZU 2"), 700, SerifFont(30, true), TABLE_GOLD);
-    TextOnArc(p, QStringLiteral("Dealer zieht bis 16 und steht auf allen 17"), 722,
-              SerifFont(16, false), QColor(240, 230, 200, 200));
+    if (details)
+        TextOnArc(p, QStringLiteral("Dealer zieht bis 16 und steht auf allen 17"), 722,
+                  SerifFont(16, false), QColor(240, 230, 200, 200));
 
     const QPen band(QColor(224, 192, 104, 220), 2.2);
     Arc(p, 732, 23, band);
@@ -157,8 +164,10 @@ void PaintTableCloth(QPainter& p, const QRect& area) {
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
         p.translate(picture.topLeft());
-        p.scale(picture.width() / CANVAS_W, picture.height() / CANVAS_H);
-        PrintedPicture(p);
+        const double sx = picture.width() / CANVAS_W;
+        const double sy = picture.height() / CANVAS_H;
+        p.scale(sx, sy);
+        PrintedPicture(p, std::min(sx, sy));
         p.restore();
     }
 
