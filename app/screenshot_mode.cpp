@@ -25,11 +25,16 @@ ScreenshotMode::ScreenshotMode(Program& program) : QObject(nullptr), program_(pr
     bool ok = false;
     const int rounds = qEnvironmentVariableIntValue("TAVEXO_SCREENSHOT", &ok);
     if (!ok) return;
-    rounds_ = std::max(rounds, 0);
+    rounds_ = rounds;
     QTimer::singleShot(0, this, &ScreenshotMode::Begin);
 }
 
 void ScreenshotMode::Begin() {
+    if (rounds_ < 0) {
+        // The start screen itself, waiting for "Weiter".
+        Ready();
+        return;
+    }
     if (TFStart* start = program_.StartScreen()) start->FadeOver();
     TFMain& window = program_.Window();
     bool ok = false;

@@ -39,12 +39,6 @@ void CardArea::Clear() {
     secondCard_ = nullptr;
 }
 
-std::vector<QLabel*> CardArea::Cards() const {
-    std::vector<QLabel*> labels;
-    for (const Card& card : cards_) labels.push_back(card.label);
-    return labels;
-}
-
 std::vector<CardCode> CardArea::Codes() const {
     std::vector<CardCode> codes;
     for (const Card& card : cards_) codes.push_back(card.code);

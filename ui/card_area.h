@@ -28,8 +28,7 @@ class CardArea : public QWidget {
     void Clear();
 
     int CardCount() const { return static_cast<int>(cards_.size()); }
-    // The cards in the order they were put down, for tests.
-    std::vector<QLabel*> Cards() const;
+    // The cards in the order they were put down.
     std::vector<CardCode> Codes() const;
 
   private:

@@ -23,7 +23,6 @@ QPushButton#BWeiter { color: #3a2410; font-size: 13px; font-weight: bold; paddin
                       background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff3c8, stop:1 #d0a84a); }
 QPushButton#BWeiter:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fffae6, stop:1 #e2bc5e); }
 QPushButton#BWeiter:disabled { color: #8a7a5a; background: #b8ad90; border-color: #8a7a5a; }
-QLabel { color: rgba(240, 230, 200, 190); font-size: 10px; }
 )";
 
 }  // namespace

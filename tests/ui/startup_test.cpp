@@ -55,6 +55,7 @@ class StartupTest : public QObject {
     void windowsNotBuiltYetSaySo_data();
     void windowsNotBuiltYetSaySo();
     void savedPositionsComeBackAtNextStart();
+    void aShortPositionsFileIsIgnored();
 
   private:
     QTemporaryDir data_;
@@ -302,6 +303,26 @@ void StartupTest::savedPositionsComeBackAtNextStart() {
     QCOMPARE(window.Frame(5)->pos(), layout.boxes[4]);
     QCOMPARE(window.SizeSlider()->value(), 2);
     QCOMPARE(window.frameGeometry(), SliderWindowGeometry(QRect(0, 0, 1920, 1080), 2));
+}
+
+void StartupTest::aShortPositionsFileIsIgnored() {
+    // A damaged "Hauptfenster.tvxo" (40 of its 84 bytes, all 0x7f) must not
+    // throw the frames off the table.
+    QVERIFY(QDir().mkpath(data_.filePath("Tavexo/Einstellungen")));
+    QFile file(data_.filePath("Tavexo/Einstellungen/Hauptfenster.tvxo"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(40, '\x7f'));
+    file.close();
+
+    auto program = StartProgram(data_.path());
+    TFMain& window = program->Window();
+    const TableLayout layout = ComputeLayout(1920, 1080);
+    for (int box = 1; box <= BOX_COUNT; ++box)
+        QCOMPARE(window.Frame(box)->pos(), layout.boxes[box - 1]);
+    QCOMPARE(window.SizeSlider()->value(), 7);
+    QCOMPARE(window.frameGeometry(), QRect(0, 0, 1920, 1080));
+    QVERIFY(program->Host().RecordedMessages().isEmpty());
+    QCOMPARE(file.size(), qint64(40));  // and it is left as it was
 }
 
 QTEST_MAIN(StartupTest)
