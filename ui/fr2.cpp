@@ -26,6 +26,13 @@ namespace {
 constexpr int TITLE_HEIGHT = 20;
 constexpr int RAIL_TOP = 100;  // frame coordinates; the rail hides the cards' lower edge
 constexpr int CARD_LEFT = 6;
+// In the name panel, the name and the decisions lie low on the right, over
+// the middle of the cards, so that the indices in the cards' upper corners
+// stay readable even after a split; the chips lie under the cards.
+constexpr int NAME_TOP = 61;
+constexpr int DECISIONS_TOP = 44;
+constexpr int CHIPS_LEFT = 222;
+constexpr int CHIPS_TOP = 6;
 constexpr int BLINK_MS = 500;
 
 const char* const FRAME_STYLE = R"(
@@ -33,7 +40,7 @@ QLabel { color: #f0e6c8; font-size: 11px; }
 QLabel#LWert1, QLabel#LWert2 { color: #72ff7a; font-size: 13px; font-weight: bold; }
 QLabel#LMarke1, QLabel#LMarke2 { color: #ffd760; font-size: 11px; }
 QLabel#LName { color: #f2d98a; font-size: 11px; font-style: italic; font-weight: bold;
-               background: rgba(0, 0, 0, 110); border-radius: 7px; padding: 0px 6px; }
+               background: rgba(0, 0, 0, 175); border-radius: 7px; padding: 0px 6px; }
 QLabel#PAktionen { color: #ffffff; font-size: 10px; background: rgba(120, 20, 20, 190);
                    border-radius: 7px; padding: 0px 6px; }
 QLabel[role="caption"] { color: #c9b27a; font-size: 8px; }
@@ -205,7 +212,7 @@ void TFfr2::BuildNamePanel(QWidget* group) {
         auto* chip = new QLabel(panel);
         chip->setObjectName(QStringLiteral("Coin%1").arg(coin + 1));
         chip->setPixmap(ChipPixmap(coin + 1, 22, devicePixelRatioF()));
-        chip->setGeometry(222 + coin * 14, 54, 22, 22);
+        chip->setGeometry(CHIPS_LEFT + coin * 14, CHIPS_TOP, 22, 22);
         chip->hide();
         coins_[coin] = chip;
     }
@@ -216,11 +223,11 @@ void TFfr2::BuildNamePanel(QWidget* group) {
     lName_ = new QLabel(panel);
     lName_->setObjectName(QStringLiteral("LName"));
     lName_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lName_->setGeometry(100, 3, 194, 16);
+    lName_->setGeometry(100, NAME_TOP, 194, 16);
 
     pAktionen_ = new QLabel(panel);
     pAktionen_->setObjectName(QStringLiteral("PAktionen"));
-    pAktionen_->setGeometry(0, 21, 294, 15);
+    pAktionen_->setGeometry(0, DECISIONS_TOP, 294, 15);
     pAktionen_->hide();
 
     gauge1_ = new QProgressBar(panel);
@@ -398,15 +405,15 @@ void TFfr2::SetDecisionsText(const QString& text) {
     pAktionen_->setText(text);
     pAktionen_->setVisible(!text.isEmpty());
     if (text.isEmpty()) return;
-    // Right-aligned under the name, growing to the left as actions add up.
+    // Right-aligned over the name, growing to the left as actions add up.
     const int width = std::min(pAktionen_->sizeHint().width(), 294);
-    pAktionen_->setGeometry(294 - width, 21, width, 15);
+    pAktionen_->setGeometry(294 - width, DECISIONS_TOP, width, 15);
 }
 
 void TFfr2::SetName(const QString& text) {
     lName_->setText(text);
     const int width = std::min(lName_->sizeHint().width(), 194);
-    lName_->setGeometry(294 - width, 3, width, 16);
+    lName_->setGeometry(294 - width, NAME_TOP, width, 16);
 }
 
 void TFfr2::SetActive(bool active, bool frameVisible) {

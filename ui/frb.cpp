@@ -33,7 +33,7 @@ QWidget#PCounter { background: #10301a; border: 1px solid rgba(224, 192, 104, 90
 QLabel[role="caption"] { color: #c9b27a; font-size: 9px; }
 QLabel#LTraining { color: #e0c068; font-size: 10px; font-weight: bold; }
 QLabel#LRel, QLabel#LAbs { color: #ffffff; font-size: 13px; font-weight: bold; }
-QLabel#LHinweis { color: #ffe680; font-size: 11px; font-weight: bold; }
+QLabel#LHinweis { color: #ffe680; font-size: 10px; font-weight: bold; }
 QLabel#LAusgeblendet { color: #a8a090; font-size: 9px; font-style: italic; }
 )";
 
@@ -78,19 +78,19 @@ TFfrBank::TFfrBank(CardPainter& cards, QWidget* parent) : QFrame(parent) {
     title->setWordWrap(true);
     // The note lies under the count panel and shows where the hidden counts would be.
     QLabel* hidden = MakeLabel(pTraining_, "LAusgeblendet", QStringLiteral("Zähler ausgeblendet"),
-                               {70, 3, 72, 33});
+                               {68, 3, 80, 33});
     hidden->setWordWrap(true);
     hidden->setAlignment(Qt::AlignCenter);
     pCounter_ = new QWidget(pTraining_);
     pCounter_->setObjectName(QStringLiteral("PCounter"));
     pCounter_->setAttribute(Qt::WA_StyledBackground);
-    pCounter_->setGeometry(70, 3, 72, 33);
-    Caption(pCounter_, QStringLiteral("relativ"), {5, 1, 36, 15});
-    lRel_ = MakeLabel(pCounter_, "LRel", QString(), {40, 1, 30, 15});
-    Caption(pCounter_, QStringLiteral("absolut"), {5, 16, 36, 15});
-    lAbs_ = MakeLabel(pCounter_, "LAbs", QString(), {40, 16, 30, 15});
-    Caption(pTraining_, QStringLiteral("Hinweise gemäß Strategie"), {150, 1, 146, 12});
-    lHinweis_ = MakeLabel(pTraining_, "LHinweis", QString(), {150, 12, 146, 26});
+    pCounter_->setGeometry(68, 3, 80, 33);
+    Caption(pCounter_, QStringLiteral("relativ"), {5, 1, 38, 15});
+    lRel_ = MakeLabel(pCounter_, "LRel", QString(), {44, 1, 34, 15});
+    Caption(pCounter_, QStringLiteral("absolut"), {5, 16, 38, 15});
+    lAbs_ = MakeLabel(pCounter_, "LAbs", QString(), {44, 16, 34, 15});
+    Caption(pTraining_, QStringLiteral("Hinweise gemäß Strategie"), {154, 1, 142, 12});
+    lHinweis_ = MakeLabel(pTraining_, "LHinweis", QString(), {154, 12, 142, 26});
     lHinweis_->setWordWrap(true);
     lHinweis_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     pTraining_->hide();
