@@ -78,7 +78,7 @@ QProgressBar::chunk { background: qlineargradient(x1:0, y1:1, x2:0, y2:0, stop:0
 QToolButton#spBut { border: none; background: transparent; }
 )";
 
-// The spec's captions break these three over two lines.
+// Three captions are broken over two lines to fit the narrow buttons.
 struct ActionInfo {
     Action action;
     const char* name;

@@ -15,7 +15,7 @@ using namespace tavexo;
 
 namespace {
 
-struct WavSpec {
+struct WavShape {
     int rate = 22050;
     int channels = 1;
     int bits = 16;
@@ -25,7 +25,7 @@ struct WavSpec {
     qint64 claimedDataBytes = -1;
     bool formatChunk = true;
 
-    WavSpec& Pcm(int r, int c, int b, int f) {
+    WavShape& Pcm(int r, int c, int b, int f) {
         rate = r;
         channels = c;
         bits = b;
@@ -45,7 +45,7 @@ void Put16(QByteArray& b, quint16 v) {
     b.append(raw, 2);
 }
 
-QByteArray MakeWav(const WavSpec& s) {
+QByteArray MakeWav(const WavShape& s) {
     const int dataBytes = s.frames * s.channels * s.bits / 8;
     QByteArray body("WAVE");
     if (s.formatChunk) {
@@ -68,10 +68,10 @@ QByteArray MakeWav(const WavSpec& s) {
 }
 
 template <typename Change>
-WavSpec Changed(Change change) {
-    WavSpec spec;
-    change(spec);
-    return spec;
+WavShape Changed(Change change) {
+    WavShape shape;
+    change(shape);
+    return shape;
 }
 
 // A chunk of odd size: the reader must skip its pad byte to find "data".
@@ -104,27 +104,28 @@ void SoundTest::waveHeaders_data() {
     QTest::addColumn<bool>("valid");
     QTest::addColumn<int>("lengthMs");
 
-    QTest::newRow("16-bit mono 0.1 s") << MakeWav(WavSpec()) << true << 100;
+    QTest::newRow("16-bit mono 0.1 s") << MakeWav(WavShape()) << true << 100;
     QTest::newRow("8-bit mono 11025 Hz")
-        << MakeWav(WavSpec().Pcm(11025, 1, 8, 11951)) << true << 1084;
+        << MakeWav(WavShape().Pcm(11025, 1, 8, 11951)) << true << 1084;
     QTest::newRow("16-bit stereo 48 kHz")
-        << MakeWav(WavSpec().Pcm(48000, 2, 16, 2400)) << true << 50;
-    QTest::newRow("part frames round up") << MakeWav(WavSpec().Pcm(8000, 1, 8, 920)) << true << 115;
+        << MakeWav(WavShape().Pcm(48000, 2, 16, 2400)) << true << 50;
+    QTest::newRow("part frames round up")
+        << MakeWav(WavShape().Pcm(8000, 1, 8, 920)) << true << 115;
     QTest::newRow("odd chunk before data")
-        << MakeWav(Changed([](WavSpec& s) { s.chunkBeforeData = OddListChunk(); })) << true << 100;
+        << MakeWav(Changed([](WavShape& s) { s.chunkBeforeData = OddListChunk(); })) << true << 100;
     // A header that promises more data than the file holds: the length is
     // what can be played, not what the header claims.
     QTest::newRow("data chunk cut short")
-        << MakeWav(Changed([](WavSpec& s) { s.claimedDataBytes = 441000; })) << true << 100;
+        << MakeWav(Changed([](WavShape& s) { s.claimedDataBytes = 441000; })) << true << 100;
     QTest::newRow("float samples")
-        << MakeWav(Changed([](WavSpec& s) { s.bits = 32, s.formatTag = 3; })) << false << 0;
-    QTest::newRow("24-bit samples") << MakeWav(WavSpec().Pcm(22050, 1, 24, 2205)) << false << 0;
-    QTest::newRow("no fmt chunk") << MakeWav(Changed([](WavSpec& s) { s.formatChunk = false; }))
+        << MakeWav(Changed([](WavShape& s) { s.bits = 32, s.formatTag = 3; })) << false << 0;
+    QTest::newRow("24-bit samples") << MakeWav(WavShape().Pcm(22050, 1, 24, 2205)) << false << 0;
+    QTest::newRow("no fmt chunk") << MakeWav(Changed([](WavShape& s) { s.formatChunk = false; }))
                                   << false << 0;
-    QTest::newRow("six channels") << MakeWav(WavSpec().Pcm(22050, 6, 16, 2205)) << false << 0;
+    QTest::newRow("six channels") << MakeWav(WavShape().Pcm(22050, 6, 16, 2205)) << false << 0;
     QTest::newRow("not a wave") << QByteArray("RIFF\x04\0\0\0AVI LIST", 16) << false << 0;
     QTest::newRow("empty") << QByteArray() << false << 0;
-    QTest::newRow("header only") << MakeWav(WavSpec()).left(30) << false << 0;
+    QTest::newRow("header only") << MakeWav(WavShape()).left(30) << false << 0;
 }
 
 void SoundTest::waveHeaders() {
