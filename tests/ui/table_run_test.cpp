@@ -74,7 +74,7 @@ void TableRunTest::sevenRobotsPlayRoundsUntilStopped() {
             if (labelsSeen.isEmpty() || labelsSeen.last() != label) labelsSeen << label;
             for (int box = 1; box <= BOX_COUNT; ++box)
                 capitalsSeen << Text(window().Frame(box), "PKapital");
-            return table().State().roundNumber >= 8;
+            return table().State().roundNumber >= 8 && labelsSeen.size() >= 3;
         },
         [&] {
             QVERIFY(window().PauseButton()->isVisible());
