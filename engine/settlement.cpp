@@ -38,7 +38,8 @@ void Table::RecordBoxRound(int box) {
     WaitWhilePaused();
     Pump();
     TBucketStats nowhere;
-    TBucketStats& s = Record(stats_, nowhere, box, CountBucketOf(b.countSnapshot));
+    const int bucket = CountBucketOf(b.countSnapshot);
+    TBucketStats& s = Record(stats_, nowhere, box, bucket);
     TBucketStats& d = Record(stats_, nowhere, box, CountBucketOf(dealer_.countSnapshot));
     s.games += 1;
     const float before = b.capital;
@@ -109,7 +110,8 @@ void Table::RecordBoxRound(int box) {
     b.turnover += roundStake;
 
     float result;
-    if (b.surrendered) {
+    const bool surrendered = b.surrendered;
+    if (surrendered) {
         if (dealerTotal > 21) {
             s.surrenderDealerBust += 1;
         } else {
@@ -131,7 +133,9 @@ void Table::RecordBoxRound(int box) {
         WriteHistoryRow(HistoryGrid(box), HistoryRowOf(b, dealer_, roundStake, result), *format_);
         if (view_ != nullptr) view_->GridChanged(GridKind::History, box);
     }
-    if (observer_ != nullptr) observer_->BoxSettled(box, result, roundStake);
+    if (observer_ != nullptr) {
+        observer_->BoxRoundSettled(TBoxSettlement{box, result, roundStake, surrendered, bucket});
+    }
     b.hands[0].doubled = false;
     b.hands[1].doubled = false;
     if (view_ != nullptr) view_->SetHint("");

@@ -18,6 +18,17 @@
 
 namespace tavexo {
 
+// What the settlement of one box and round leaves behind. The box itself is
+// still as it was paid (hands, doubled flags, insurance count), except for
+// what the settlement clears: the surrender and natural-blackjack flags.
+struct TBoxSettlement {
+    int box = 0;
+    float result = 0.0f;  // the round's result in money
+    float stake = 0.0f;   // the money bet this round, insurance included
+    bool surrendered = false;
+    int bucket = 0;  // the bucket of the box's count snapshot, 0 for none
+};
+
 // Told about what happens at the table, for those who keep their own record
 // of it (the simulator's trace and totals).
 class TableObserver {
@@ -25,7 +36,9 @@ class TableObserver {
     virtual ~TableObserver() = default;
     virtual void ShoeShuffled(const TShoe&) {}
     // Called once per box and round, after the box is paid and before its
-    // doubled flags are cleared; `result` is the round's result in money.
+    // doubled flags are cleared.
+    virtual void BoxRoundSettled(const TBoxSettlement& s) { BoxSettled(s.box, s.result, s.stake); }
+    // The short form, for observers that need no more than the money.
     virtual void BoxSettled(int /*box*/, float /*result*/, float /*stake*/) {}
 };
 
