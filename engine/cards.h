@@ -18,8 +18,21 @@ struct TCardInfo {
     int32_t suit;        // 1..4
 };
 
+namespace detail {
+constexpr std::array<TCardInfo, CARDS_PER_DECK> BuildCardTable() {
+    std::array<TCardInfo, CARDS_PER_DECK> table{};
+    for (int code = 1; code <= CARDS_PER_DECK; ++code) {
+        const int rank = code % 13 == 0 ? 13 : code % 13;
+        const int value = rank == 1 ? 11 : (rank >= 10 ? 10 : rank);
+        const int count = (rank >= 2 && rank <= 6) ? 1 : (rank >= 7 && rank <= 9) ? 0 : -1;
+        table[code - 1] = TCardInfo{value, count, (code - 1) / 13 + 1};
+    }
+    return table;
+}
+}  // namespace detail
+
 // Indexed by code - 1.
-extern const std::array<TCardInfo, CARDS_PER_DECK> CARD_TABLE;
+inline constexpr std::array<TCardInfo, CARDS_PER_DECK> CARD_TABLE = detail::BuildCardTable();
 
 // Entries 1..13; entry 0 is unused so that the rank indexes it directly.
 inline constexpr std::array<const char*, 14> RANK_NAMES = {"",  "As", "2", "3",  "4", "5", "6",
@@ -45,7 +58,21 @@ struct HandTotal {
 };
 
 // The hand total rule shared by boxes and dealer: aces count 11 and are
-// counted down to 1, one at a time, while the sum exceeds 21.
-HandTotal TotalOf(const CardCode* cards, int count);
+// counted down to 1, one at a time, while the sum exceeds 21. Every card of
+// every round passes here, so it lives in the header.
+inline HandTotal TotalOf(const CardCode* cards, int count) {
+    int sum = 0;
+    int aces = 0;
+    for (int i = 0; i < count; ++i) {
+        const int value = CardValue(cards[i]);
+        sum += value;
+        aces += value == 11 ? 1 : 0;
+    }
+    while (sum > 21 && aces > 0) {
+        sum -= 10;
+        --aces;
+    }
+    return HandTotal{sum, aces > 0};
+}
 
 }  // namespace tavexo

@@ -12,6 +12,39 @@ uint64_t EntropySeed() {
     return (uint64_t{device()} << 32) ^ device();
 }
 
+// Fisher-Yates over cards[0, n): step by step from the back, the card at
+// place i - 1 is swapped with one of the places 0 .. i - 1. The indices of up
+// to six steps come from one 64-bit draw (Brackett-Rozinsky and Lemire,
+// "Batched ranged random integer generation"): multiplying the draw by i
+// gives the first index in the high 64 bits, the low 64 bits multiplied by
+// i - 1 the next, and so on. The draws whose final low bits fall below
+// 2^64 mod (i (i - 1) ... ) are drawn again, which makes every combination
+// of indices, and so every order of the shoe, exactly equally likely.
+template <typename Generator>
+void BatchedShuffle(CardCode* cards, uint64_t n, Generator& rng) {
+    using Uint128 = unsigned __int128;
+    constexpr uint64_t BATCH = 6;  // 416^6 < 2^64
+    uint64_t indices[BATCH];
+    while (n > 1) {
+        const uint64_t k = std::min<uint64_t>(BATCH, n - 1);
+        uint64_t product = n;
+        for (uint64_t t = 1; t < k; ++t) product *= n - t;
+        uint64_t low;
+        for (;;) {
+            low = rng();
+            for (uint64_t t = 0; t < k; ++t) {
+                const Uint128 m = static_cast<Uint128>(low) * (n - t);
+                indices[t] = static_cast<uint64_t>(m >> 64);
+                low = static_cast<uint64_t>(m);
+            }
+            // 2^64 mod product is below product, so most draws pass at once.
+            if (low >= product || low >= (0 - product) % product) break;
+        }
+        for (uint64_t t = 0; t < k; ++t) std::swap(cards[n - 1 - t], cards[indices[t]]);
+        n -= k;
+    }
+}
+
 }  // namespace
 
 ShoeShuffler::ShoeShuffler() : ShoeShuffler(EntropySeed()) {}
@@ -48,7 +81,28 @@ void ShoeShuffler::NewShoe(TShoe& shoe, int decks) {
     shoe.total = total;
     shoe.position = 0;
 
-    // The ordered composition: code 1..52 once per deck.
+    const int restBegin = stacked_.empty() ? FillInOrder(shoe, decks) : FillStacked(shoe, decks);
+    // The unstacked rest in a uniformly random order.
+    BatchedShuffle(shoe.cards.data() + restBegin, static_cast<uint64_t>(total - restBegin), rng_);
+
+    shoe.cutPosition = stackedCut_ ? *stackedCut_ : CutCardPosition(total);
+    stacked_.clear();
+    stackedCut_.reset();
+}
+
+int ShoeShuffler::FillInOrder(TShoe& shoe, int decks) {
+    // Code 1..52 once per deck, in code order.
+    int filled = 0;
+    for (CardCode code = 1; code <= CARDS_PER_DECK; ++code) {
+        for (int n = 0; n < decks; ++n) shoe.cards[filled++] = code;
+    }
+    return 0;
+}
+
+int ShoeShuffler::FillStacked(TShoe& shoe, int decks) {
+    // The stacked cards first, then the rest of the composition in code
+    // order.
+    const int total = decks * CARDS_PER_DECK;
     std::array<int, CARDS_PER_DECK + 1> remaining{};
     remaining.fill(decks);
     int filled = 0;
@@ -58,7 +112,7 @@ void ShoeShuffler::NewShoe(TShoe& shoe, int decks) {
         shoe.cards[filled++] = code;
         if (remaining[code] > 0) --remaining[code];
     }
-    const int restBegin = filled;
+    const int stackedCount = filled;
     for (CardCode code = 1; code <= CARDS_PER_DECK; ++code) {
         for (int n = 0; n < remaining[code] && filled < total; ++n) shoe.cards[filled++] = code;
     }
@@ -67,15 +121,7 @@ void ShoeShuffler::NewShoe(TShoe& shoe, int decks) {
     for (CardCode code = 1; filled < total; code = code % CARDS_PER_DECK + 1) {
         shoe.cards[filled++] = code;
     }
-    // Fisher-Yates over the unstacked rest: every order equally likely.
-    for (int i = total - 1; i > restBegin; --i) {
-        const int j = restBegin + UniformBelow(i - restBegin + 1);
-        std::swap(shoe.cards[i], shoe.cards[j]);
-    }
-
-    shoe.cutPosition = stackedCut_ ? *stackedCut_ : CutCardPosition(total);
-    stacked_.clear();
-    stackedCut_.reset();
+    return stackedCount;
 }
 
 }  // namespace tavexo
