@@ -57,22 +57,35 @@ struct HandTotal {
     bool soft = false;  // an ace still counts 11
 };
 
+namespace detail {
+// Point values with the ace as 1, indexed by the code itself (0 is no card).
+constexpr std::array<uint8_t, CARDS_PER_DECK + 1> BuildHardValues() {
+    std::array<uint8_t, CARDS_PER_DECK + 1> values{};
+    for (int code = 1; code <= CARDS_PER_DECK; ++code) {
+        const int value = CARD_TABLE[code - 1].value;
+        values[code] = static_cast<uint8_t>(value == 11 ? 1 : value);
+    }
+    return values;
+}
+inline constexpr std::array<uint8_t, CARDS_PER_DECK + 1> HARD_VALUES = BuildHardValues();
+}  // namespace detail
+
 // The hand total rule shared by boxes and dealer: aces count 11 and are
-// counted down to 1, one at a time, while the sum exceeds 21. Every card of
-// every round passes here, so it lives in the header.
+// counted down to 1, one at a time, while the sum exceeds 21. Since two aces
+// at 11 already make 22, at most one ace can keep its 11: the total is the
+// sum with every ace as 1, plus 10 when there is an ace and that fits. Every
+// card of every round passes here, so it lives in the header.
 inline HandTotal TotalOf(const CardCode* cards, int count) {
-    int sum = 0;
-    int aces = 0;
+    int hard = 0;
+    bool ace = false;
     for (int i = 0; i < count; ++i) {
-        const int value = CardValue(cards[i]);
-        sum += value;
-        aces += value == 11 ? 1 : 0;
+        const int value =
+            detail::HARD_VALUES[static_cast<uint32_t>(cards[i]) <= CARDS_PER_DECK ? cards[i] : 0];
+        hard += value;
+        ace = ace || value == 1;
     }
-    while (sum > 21 && aces > 0) {
-        sum -= 10;
-        --aces;
-    }
-    return HandTotal{sum, aces > 0};
+    const bool soft = ace && hard <= 11;
+    return HandTotal{soft ? hard + 10 : hard, soft};
 }
 
 }  // namespace tavexo

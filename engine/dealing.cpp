@@ -41,7 +41,7 @@ void Table::ShowBoxCard(int box, int hand, CardCode code) {
     PlayCue(Cue::KarteGeben, Sound::Card, false, box);
 }
 
-inline void Table::AfterBoxCard(int box, int hand) {
+[[gnu::always_inline]] inline void Table::AfterBoxCard(int box, int hand) {
     TPlayerBox& b = Box(box);
     THand& h = b.Hand(hand);
     h.total = BoxHandTotal(box, hand);

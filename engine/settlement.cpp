@@ -19,8 +19,11 @@ void Table::DealerTurn() {
 }
 
 void Table::Settle() {
+    // Nothing in the settlement deals a card, so the dealer's snapshot, and
+    // with it the bucket of his counters, is the same for every box.
+    const int dealerBucket = CountBucketOf(dealer_.countSnapshot);
     for (int box = 1; box <= BOX_COUNT; ++box) {
-        if (Box(box).InRound()) RecordBoxRound(box);
+        if (Box(box).InRound()) RecordBoxRound(box, dealerBucket);
     }
 }
 
@@ -33,14 +36,13 @@ TBucketStats& Record(BucketTable& stats, TBucketStats& nowhere, int box, int buc
 
 }  // namespace
 
-void Table::RecordBoxRound(int box) {
+void Table::RecordBoxRound(int box, int dealerBucket) {
     TPlayerBox& b = Box(box);
     WaitWhilePaused();
     Pump();
-    TBucketStats nowhere;
     const int bucket = CountBucketOf(b.countSnapshot);
-    TBucketStats& s = Record(stats_, nowhere, box, bucket);
-    TBucketStats& d = Record(stats_, nowhere, box, CountBucketOf(dealer_.countSnapshot));
+    TBucketStats& s = Record(stats_, nowhere_, box, bucket);
+    TBucketStats& d = Record(stats_, nowhere_, box, dealerBucket);
     s.games += 1;
     const float before = b.capital;
     const int dealerTotal = dealer_.total;

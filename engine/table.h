@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <string>
@@ -151,7 +152,11 @@ class Table {
     void WaitBetweenRounds();
     // Bets and the opening deal.
     int CollectBets(bool deal, bool check);
-    void ChargeStake(int box, int multiplier);
+    void ChargeStake(int box, int multiplier) {
+        Box(box).capital -= Box(box).hands[0].stake;
+        if (view_ != nullptr) ShowChargedStake(box, multiplier);
+    }
+    void ShowChargedStake(int box, int multiplier);
     void WaitForBetCorrection(int box);
     void OpeningDeal();
     // Shoe and cards.
@@ -197,12 +202,26 @@ class Table {
     // Dealer and settlement.
     void DealerTurn();
     void Settle();
-    void RecordBoxRound(int box);
+    void RecordBoxRound(int box, int dealerBucket);
     // Display helpers.
     void ApplyBoxAppearance(bool active, int box);
     void RefreshView();
-    void SetUnitsFromEngine(int box, int units);
-    void CapUnitsByCapital(int box);
+    void SetUnitsFromEngine(int box, int units) {
+        Box(box).units = std::clamp(units, 0, MAX_UNITS);
+        if (view_ != nullptr) view_->SetUnits(box, Box(box).units);
+        CapUnitsByCapital(box);
+    }
+    void CapUnitsByCapital(int box) {
+        TPlayerBox& b = Box(box);
+        const int before = b.units;
+        while (b.units > 0 && b.capital < static_cast<float>(b.unitValue * b.units)) {
+            b.units -= 1;
+            if (b.units == 0) b.inPlay = false;
+        }
+        b.hands[0].stake = static_cast<float>(b.unitValue * b.units);
+        if (view_ != nullptr) ShowUnitsAndStake(box, before);
+    }
+    void ShowUnitsAndStake(int box, int unitsBefore);
     void ShowCapital(int box) {
         if (view_ != nullptr) view_->SetCapital(box, Money(Box(box).capital, 1));
     }
@@ -255,6 +274,7 @@ class Table {
     TDealerHand dealer_;
     TTableState state_;
     BucketTable stats_;
+    TBucketStats nowhere_;  // takes the counts of a count that is not a number
     std::array<std::unique_ptr<TextGrid>, BOX_COUNT> historyGrids_;
     std::array<std::unique_ptr<TextGrid>, BOX_COUNT> detailGrids_;
     std::array<std::unique_ptr<TextGrid>, BOX_COUNT> hintGrids_;

@@ -26,6 +26,16 @@ struct THand {
     bool doubled = false;
     int32_t total = 0;
     float stake = 0.0f;
+
+    // As a fresh hand, but for the stake. The engine deals and moves cards
+    // only below cardCount and clears what a split takes away, so the places
+    // from cardCount on are already empty.
+    void ClearKeepingStake() {
+        for (int i = 0; i < cardCount && i < MAX_HAND_CARDS; ++i) cards[i] = 0;
+        cardCount = 0;
+        doubled = false;
+        total = 0;
+    }
 };
 
 // The words of a box's decisions text, kept as codes so that the per-card

@@ -17,8 +17,9 @@ uint64_t SplitMix64(uint64_t x) {
 }
 
 // Adds up what the statistics table does not keep (or keeps only in 32-bit
-// floats): the money in doubles, the per-round results for the error, the
-// doubles, splits, surrenders and insurances; and writes the trace.
+// floats): the money in doubles, the per-round results for the error and
+// the split rounds (the table counts split hands by their payout, and a
+// doubled split hand that wins under none); and writes the trace.
 class BlockObserver : public TableObserver {
   public:
     BlockObserver(Table& table, SimTally& tally, const SimOptions& options, const BlockSpec& spec,
@@ -42,11 +43,7 @@ class BlockObserver : public TableObserver {
         }
         const TPlayerBox& b = table_.Box(s.box);
         BoxTally& t = tally_.boxes[s.box - 1];
-        t.hands += b.isSplit ? 2 : 1;
-        t.doubles += (b.hands[0].doubled ? 1 : 0) + (b.isSplit && b.hands[1].doubled ? 1 : 0);
         t.splits += b.isSplit ? 1 : 0;
-        t.surrenders += s.surrendered ? 1 : 0;
-        t.insurances += b.insuranceCount > 0 ? 1 : 0;
         const double result = s.result;
         if (s.result >= 0.0f) {
             t.won += result;
@@ -56,7 +53,10 @@ class BlockObserver : public TableObserver {
         t.turnover += s.stake;
         if (s.bucket >= 1) t.buckets[s.bucket - 1].result += result;
         const double units = result / unit_;
-        t.units.Add(units, 1.0);
+        Singles& one = singles_[s.box - 1];
+        one.count += 1;
+        one.sumX += units;
+        one.sumXX += units * units;
         roundUnits_ += units;
         roundGames_ += 1;
 
@@ -66,7 +66,16 @@ class BlockObserver : public TableObserver {
         if (round == lastRound_) table_.StopRun();  // the round itself is played out
     }
 
-    // Closes the round in progress; call once more after the last round.
+    // Closes the round in progress and hands the boxes' sums over; call once
+    // after the last round.
+    void EndBlock() {
+        EndRound();
+        for (int b = 0; b < BOX_COUNT; ++b) {
+            tally_.boxes[b].units.AddSingles(singles_[b].count, singles_[b].sumX,
+                                             singles_[b].sumXX);
+        }
+    }
+
     void EndRound() {
         if (roundGames_ == 0) return;
         tally_.roundResults.Add(roundUnits_, roundGames_);
@@ -82,6 +91,14 @@ class BlockObserver : public TableObserver {
     int64_t roundOffset_;
     int lastRound_;
     std::string* trace_;
+    // Each box's round results in units, summed here and handed to the
+    // tally at the end of the block.
+    struct Singles {
+        uint64_t count = 0;
+        double sumX = 0.0;
+        double sumXX = 0.0;
+    };
+    std::array<Singles, BOX_COUNT> singles_{};
     int currentRound_ = 0;
     double roundUnits_ = 0.0;
     int roundGames_ = 0;
@@ -91,6 +108,7 @@ class BlockObserver : public TableObserver {
 void TakeBucketCounters(const BucketTable& stats, SimTally& tally) {
     for (int box = 1; box <= BOX_COUNT; ++box) {
         BoxTally& t = tally.boxes[box - 1];
+        t.hands = t.splits;  // one more hand per split, the games follow
         for (int bucket = 1; bucket <= BUCKET_COUNT; ++bucket) {
             const TBucketStats& s = stats.At(box, bucket);
             t.games += s.games;
@@ -99,8 +117,13 @@ void TakeBucketCounters(const BucketTable& stats, SimTally& tally) {
             t.pushes += s.pushes;
             t.busts += s.busts;
             t.blackjacks += s.blackjacks;
+            // Every doubled hand pays nothing, two or four stakes.
+            t.doubles += s.doubleWon + s.doubleLost + s.doublePush;
+            t.surrenders += s.surrenderDealerMade + s.surrenderDealerBust;
+            t.insurances += s.insuranceWon + s.insuranceLost;
             t.buckets[bucket - 1].games += s.games;
         }
+        t.hands += t.games;
     }
 }
 
@@ -132,7 +155,7 @@ BlockOutput RunBlock(const SimOptions& options, const BlockSpec& spec) {
             break;
         }
     }
-    observer.EndRound();
+    observer.EndBlock();
     table.SetObserver(nullptr);
     TakeBucketCounters(table.Stats(), out.tally);
     return out;

@@ -28,6 +28,15 @@ struct RatioMoments {
         sumN += n;
         sumNN += n * n;
     }
+    // `count` samples of one game each (n = 1), given by their sums.
+    void AddSingles(uint64_t count, double sumOfX, double sumOfXX) {
+        samples += count;
+        sumX += sumOfX;
+        sumXX += sumOfXX;
+        sumXN += sumOfX;
+        sumN += static_cast<double>(count);
+        sumNN += static_cast<double>(count);
+    }
     RatioMoments& operator+=(const RatioMoments& o);
     double Mean() const { return sumN > 0.0 ? sumX / sumN : 0.0; }
     double StdErr() const;
