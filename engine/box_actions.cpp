@@ -150,7 +150,9 @@ void Table::DoSplit(int box) {
     h2.cardCount = 1;
     h2.stake = h1.stake;
     h1.total = BoxHandTotal(box, 1);
+    h1.soft = b.isSoft;
     h2.total = BoxHandTotal(box, 2);
+    h2.soft = b.isSoft;
     b.isSplit = true;
     if (view_ != nullptr) {
         view_->SetHandTotal(box, 1, std::to_string(h1.total));

@@ -70,6 +70,11 @@ constexpr std::array<uint8_t, CARDS_PER_DECK + 1> BuildHardValues() {
 inline constexpr std::array<uint8_t, CARDS_PER_DECK + 1> HARD_VALUES = BuildHardValues();
 }  // namespace detail
 
+// The point value with the ace as 1; 0 for a code that is no card.
+inline int CardHardValue(CardCode code) {
+    return detail::HARD_VALUES[static_cast<uint32_t>(code) <= CARDS_PER_DECK ? code : 0];
+}
+
 // The hand total rule shared by boxes and dealer: aces count 11 and are
 // counted down to 1, one at a time, while the sum exceeds 21. Since two aces
 // at 11 already make 22, at most one ace can keep its 11: the total is the
