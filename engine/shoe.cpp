@@ -20,29 +20,36 @@ uint64_t EntropySeed() {
 // i - 1 the next, and so on. The draws whose final low bits fall below
 // 2^64 mod (i (i - 1) ... ) are drawn again, which makes every combination
 // of indices, and so every order of the shoe, exactly equally likely.
+// Draws the indices of `k` steps over cards[0, n) and carries them out.
+// Every product of up to six bounds of a shoe (416^6) lies below 2^53, so a
+// low part at or above 2^53 passes without the division that gives the
+// exact limit.
 template <typename Generator>
-void BatchedShuffle(CardCode* cards, uint64_t n, Generator& rng) {
+inline void ShuffleSteps(CardCode* cards, uint64_t n, uint64_t k, Generator& rng) {
     using Uint128 = unsigned __int128;
-    constexpr uint64_t BATCH = 6;  // 416^6 < 2^64
-    uint64_t indices[BATCH];
-    while (n > 1) {
-        const uint64_t k = std::min<uint64_t>(BATCH, n - 1);
+    constexpr uint64_t ALWAYS_ABOVE_LIMIT = uint64_t{1} << 53;
+    uint64_t indices[6];
+    for (;;) {
+        uint64_t low = rng();
+        for (uint64_t t = 0; t < k; ++t) {
+            const Uint128 m = static_cast<Uint128>(low) * (n - t);
+            indices[t] = static_cast<uint64_t>(m >> 64);
+            low = static_cast<uint64_t>(m);
+        }
+        if (low >= ALWAYS_ABOVE_LIMIT) break;
         uint64_t product = n;
         for (uint64_t t = 1; t < k; ++t) product *= n - t;
-        uint64_t low;
-        for (;;) {
-            low = rng();
-            for (uint64_t t = 0; t < k; ++t) {
-                const Uint128 m = static_cast<Uint128>(low) * (n - t);
-                indices[t] = static_cast<uint64_t>(m >> 64);
-                low = static_cast<uint64_t>(m);
-            }
-            // 2^64 mod product is below product, so most draws pass at once.
-            if (low >= product || low >= (0 - product) % product) break;
-        }
-        for (uint64_t t = 0; t < k; ++t) std::swap(cards[n - 1 - t], cards[indices[t]]);
-        n -= k;
+        if (low >= (0 - product) % product) break;  // 2^64 mod product
     }
+    for (uint64_t t = 0; t < k; ++t) std::swap(cards[n - 1 - t], cards[indices[t]]);
+}
+
+template <typename Generator>
+void BatchedShuffle(CardCode* cards, uint64_t n, Generator& rng) {
+    // Full batches of six steps with a fixed count, which the compiler
+    // unrolls, then the last few steps.
+    for (; n > 7; n -= 6) ShuffleSteps(cards, n, 6, rng);
+    if (n > 1) ShuffleSteps(cards, n, n - 1, rng);
 }
 
 }  // namespace
