@@ -8,17 +8,17 @@
 
 namespace {
 
-using tavexo::sim::BlockSpec;
+using tavexo::sim::BlockPlan;
 using tavexo::sim::RunBlock;
 using tavexo::sim::SimOptions;
 
 void Rounds(benchmark::State& state, SimOptions options) {
-    BlockSpec spec;
-    spec.rounds = tavexo::sim::ROUNDS_PER_BLOCK;
+    BlockPlan plan;
+    plan.rounds = tavexo::sim::ROUNDS_PER_BLOCK;
     int64_t rounds = 0;
     for (auto _ : state) {
-        spec.seed += 1;
-        const auto output = RunBlock(options, spec);
+        plan.seed += 1;
+        const auto output = RunBlock(options, plan);
         benchmark::DoNotOptimize(output.tally.rounds);
         rounds += output.tally.rounds;
     }

@@ -22,13 +22,13 @@ uint64_t SplitMix64(uint64_t x) {
 // doubled split hand that wins under none); and writes the trace.
 class BlockObserver : public TableObserver {
   public:
-    BlockObserver(Table& table, SimTally& tally, const SimOptions& options, const BlockSpec& spec,
+    BlockObserver(Table& table, SimTally& tally, const SimOptions& options, const BlockPlan& plan,
                   std::string* trace)
         : table_(table),
           tally_(tally),
           unit_(static_cast<double>(options.unit)),
-          roundOffset_(spec.firstRound - 1),
-          lastRound_(spec.rounds),
+          roundOffset_(plan.firstRound - 1),
+          lastRound_(plan.rounds),
           trace_(trace) {}
 
     void ShoeShuffled(const TShoe& shoe) override {
@@ -133,25 +133,25 @@ uint64_t BlockSeed(uint64_t seed, int64_t block) {
     return SplitMix64(seed + static_cast<uint64_t>(block));
 }
 
-BlockOutput RunBlock(const SimOptions& options, const BlockSpec& spec) {
+BlockOutput RunBlock(const SimOptions& options, const BlockPlan& plan) {
     BlockOutput out;
     TProgramSettings settings = SettingsOf(options);
     HeadlessHost host;
-    Table table(settings, host, ShoeShuffler(spec.seed));
+    Table table(settings, host, ShoeShuffler(plan.seed));
     table.SetRecordTexts(false);
     TableStrategy strategy(table);
     for (int box = 1; box <= BOX_COUNT; ++box) {
         table.ApplyProfile(box, BoxProfile{"Robot " + std::to_string(box), box <= options.boxes,
                                            true, options.capital, options.unit});
     }
-    BlockObserver observer(table, out.tally, options, spec, spec.trace ? &out.trace : nullptr);
+    BlockObserver observer(table, out.tally, options, plan, plan.trace ? &out.trace : nullptr);
     table.SetObserver(&observer);
 
-    while (table.State().roundNumber < spec.rounds) {
+    while (table.State().roundNumber < plan.rounds) {
         table.StartRun();
         if (!host.lastMessage.empty()) {
             out.note = "no box could pay its stake after round " +
-                       std::to_string(spec.firstRound - 1 + table.State().roundNumber - 1);
+                       std::to_string(plan.firstRound - 1 + table.State().roundNumber - 1);
             break;
         }
     }

@@ -16,7 +16,7 @@ inline constexpr int ROUNDS_PER_BLOCK = 10000;
 // The seed of block `block`, derived from the simulation's seed.
 uint64_t BlockSeed(uint64_t seed, int64_t block);
 
-struct BlockSpec {
+struct BlockPlan {
     int64_t firstRound = 1;  // the simulation-wide number of the block's first round
     int rounds = ROUNDS_PER_BLOCK;
     uint64_t seed = 0;
@@ -32,6 +32,6 @@ struct BlockOutput {
 // Plays one block: a fresh table with robot boxes 1..options.boxes, each
 // with the starting capital, runs of the round cycle until the block's
 // rounds are played (the stop is requested during the last one).
-BlockOutput RunBlock(const SimOptions& options, const BlockSpec& spec);
+BlockOutput RunBlock(const SimOptions& options, const BlockPlan& plan);
 
 }  // namespace tavexo::sim

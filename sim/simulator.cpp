@@ -63,14 +63,14 @@ SimReport RunSimulation(const SimOptions& options, uint64_t seed, const SimContr
 
     auto work = [&] {
         for (int64_t block = nextBlock++; block < blocks; block = nextBlock++) {
-            BlockSpec spec;
-            spec.firstRound = block * blockRounds + 1;
-            spec.rounds =
+            BlockPlan plan;
+            plan.firstRound = block * blockRounds + 1;
+            plan.rounds =
                 static_cast<int>(std::min(blockRounds, options.rounds - block * blockRounds));
-            spec.seed = BlockSeed(seed, block);
-            spec.trace = control.trace != nullptr;
-            BlockOutput output = RunBlock(options, spec);
-            roundsDone += spec.rounds;
+            plan.seed = BlockSeed(seed, block);
+            plan.trace = control.trace != nullptr;
+            BlockOutput output = RunBlock(options, plan);
+            roundsDone += plan.rounds;
             commit.Commit(block, std::move(output));
         }
         std::lock_guard lock(doneMutex);
