@@ -108,7 +108,6 @@ class BlockObserver : public TableObserver {
 void TakeBucketCounters(const BucketTable& stats, SimTally& tally) {
     for (int box = 1; box <= BOX_COUNT; ++box) {
         BoxTally& t = tally.boxes[box - 1];
-        t.hands = t.splits;  // one more hand per split, the games follow
         for (int bucket = 1; bucket <= BUCKET_COUNT; ++bucket) {
             const TBucketStats& s = stats.At(box, bucket);
             t.games += s.games;
@@ -123,7 +122,7 @@ void TakeBucketCounters(const BucketTable& stats, SimTally& tally) {
             t.insurances += s.insuranceWon + s.insuranceLost;
             t.buckets[bucket - 1].games += s.games;
         }
-        t.hands += t.games;
+        t.hands = t.games + t.splits;  // a split round settles two hands
     }
 }
 
