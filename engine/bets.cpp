@@ -14,22 +14,9 @@ void Table::UnitsChanged(int box, int units) {
     CapUnitsByCapital(box);
 }
 
-void Table::SetUnitsFromEngine(int box, int units) {
-    Box(box).units = std::clamp(units, 0, MAX_UNITS);
-    if (view_ != nullptr) view_->SetUnits(box, Box(box).units);
-    CapUnitsByCapital(box);
-}
-
-void Table::CapUnitsByCapital(int box) {
-    TPlayerBox& b = Box(box);
-    const int before = b.units;
-    while (b.units > 0 && b.capital < static_cast<float>(b.unitValue * b.units)) {
-        b.units -= 1;
-        if (b.units == 0) b.inPlay = false;
-    }
-    b.hands[0].stake = static_cast<float>(b.unitValue * b.units);
-    if (view_ == nullptr) return;
-    if (b.units != before) view_->SetUnits(box, b.units);
+void Table::ShowUnitsAndStake(int box, int unitsBefore) {
+    const TPlayerBox& b = Box(box);
+    if (b.units != unitsBefore) view_->SetUnits(box, b.units);
     view_->SetStakeHeight(box, Money(b.hands[0].stake, 0));
 }
 
@@ -47,6 +34,10 @@ void Table::BetClick(int box) {
 
 int Table::CollectBets(bool deal, bool check) {
     int placed = 0;
+    bool rampKnown = false;
+    float rampCount = 0.0f;
+    int32_t rampFactor = 0;
+    int ramp = 1;
     for (int box = 1; box <= BOX_COUNT; ++box) {
         TPlayerBox& b = Box(box);
         if (!b.TakesPart()) continue;
@@ -55,7 +46,15 @@ int Table::CollectBets(bool deal, bool check) {
             b.baseUnits = b.units;
             b.startCapital = b.capital;
         }
-        const int ramp = BetRampUnits(count_.RelativeCount, settings_.training.betRampFactor);
+        // The ramp is asked again only when the count or the ramp setting
+        // (changed during a pause) has changed since the last box.
+        if (!rampKnown || rampCount != count_.RelativeCount ||
+            rampFactor != settings_.training.betRampFactor) {
+            rampCount = count_.RelativeCount;
+            rampFactor = settings_.training.betRampFactor;
+            ramp = BetRampUnits(rampCount, rampFactor);
+            rampKnown = true;
+        }
         if (b.isRobot) SetUnitsFromEngine(box, ramp);
 
         if (check && !b.isRobot) {
@@ -100,10 +99,8 @@ int Table::CollectBets(bool deal, bool check) {
     return placed;
 }
 
-void Table::ChargeStake(int box, int multiplier) {
-    TPlayerBox& b = Box(box);
-    b.capital -= b.hands[0].stake;
-    if (view_ == nullptr) return;
+void Table::ShowChargedStake(int box, int multiplier) {
+    const TPlayerBox& b = Box(box);
     if (b.isSplit) {
         ShowStake(box,
                   "Einsatz: " + Money(b.hands[0].stake, 0) + " und " + Money(b.hands[1].stake, 0));
@@ -127,11 +124,7 @@ void Table::OpeningDeal() {
         if (view_ != nullptr) view_->SetDecisionsText(box, "");
         // Every per-round flag starts clear, so that nothing of the last
         // round (a split, a surrender) leaks into the deal.
-        for (THand& h : b.hands) {
-            const float stake = h.stake;
-            h = THand{};
-            h.stake = stake;
-        }
+        for (THand& h : b.hands) h.ClearKeepingStake();
         b.turnDone = false;
         b.isSplit = false;
         b.onSecondHand = false;

@@ -2,8 +2,8 @@
 // end of a hand at 21 or more, and the six actions.
 #include <string>
 
+#include "engine/double_offer.h"
 #include "engine/table.h"
-#include "strategy/strategy_tables.h"
 
 namespace tavexo {
 
@@ -11,14 +11,6 @@ namespace {
 
 constexpr int DECISION_TICK_MS = 1000;
 constexpr int GAUGE_STEP = 10;  // tenths of a second per tick
-
-// The Double button is offered on the two-card totals of the rule
-// "Verdoppeln"; with soft doubling allowed, a soft hand counts with its ace as
-// one as well (ace and 8 is 9 or 19), as the strategy reads the rule.
-bool DoubleOffered(const TGameRules& rules, int total, bool soft) {
-    return IsDoubleTotal(rules.doubleChoice, total) ||
-           (soft && rules.softDouble && IsDoubleTotal(rules.doubleChoice, total - 10));
-}
 
 }  // namespace
 
@@ -79,29 +71,6 @@ void Table::PlayTurn(int box, int dealerValue) {
     if (view_ != nullptr) view_->SetHint("");
 }
 
-void Table::AfterBoxCard(int box, int hand) {
-    TPlayerBox& b = Box(box);
-    THand& h = b.Hand(hand);
-    h.total = BoxHandTotal(box, hand);
-    if (view_ != nullptr) view_->SetHandTotal(box, hand, std::to_string(h.total));
-
-    if (b.Hand(1).cardCount > 2) {
-        EnableAction(box, Action::Split, false);
-        EnableAction(box, Action::Double, false);
-        EnableAction(box, Action::Insure, false);
-    } else if (b.Hand(1).cardCount == 2 && b.decisions.Empty()) {
-        b.countSnapshot = count_.RelativeCount;
-    }
-
-    if (h.total >= 21) {
-        if (hand == 1 && h.cardCount == 2) PlayCue(Cue::BlackJack, Sound::Bj, true, box);
-        FinishHand(box);
-    } else if (h.cardCount == 2 && boxInTurn_ == box) {
-        // Offered only within the box's own turn, never during the deal.
-        EnableAction(box, Action::Double, DoubleOffered(settings_.rules, h.total, b.isSoft));
-    }
-}
-
 void Table::FinishHand(int box) {
     TPlayerBox& b = Box(box);
     SetHandMarker(box, 1, false);
@@ -123,6 +92,19 @@ void Table::FinishHand(int box) {
     }
     b.turnDone = true;
     b.natural = !b.isSplit && b.Hand(1).total == 21 && b.Hand(1).cardCount == 2;
+    if (Unobserved()) {
+        b.enabled = {};
+        b.unitsEnabled = false;
+        b.gauge = 0;
+        b.decisionTimerRunning = false;
+    } else {
+        EndTurnOnScreen(box);
+    }
+    if (box == BOX_COUNT) state_.lastBoxDone = true;
+}
+
+void Table::EndTurnOnScreen(int box) {
+    TPlayerBox& b = Box(box);
     DisableAllActions(box);
     Pump();
     b.unitsEnabled = false;
@@ -132,7 +114,6 @@ void Table::FinishHand(int box) {
         b.decisionTimerRunning = false;
         if (!headless_) host_.StopTimer(box);
     }
-    if (box == BOX_COUNT) state_.lastBoxDone = true;
 }
 
 void Table::DoHit(int box) {
@@ -169,7 +150,9 @@ void Table::DoSplit(int box) {
     h2.cardCount = 1;
     h2.stake = h1.stake;
     h1.total = BoxHandTotal(box, 1);
+    h1.soft = b.isSoft;
     h2.total = BoxHandTotal(box, 2);
+    h2.soft = b.isSoft;
     b.isSplit = true;
     if (view_ != nullptr) {
         view_->SetHandTotal(box, 1, std::to_string(h1.total));
@@ -254,8 +237,7 @@ bool Table::ActionClicked(int box, Action action) {
     return true;
 }
 
-void Table::SetHandMarker(int box, int hand, bool on) {
-    if (view_ == nullptr) return;
+void Table::ShowHandMarker(int box, int hand, bool on) {
     view_->SetHandMarker(box, hand, on);
     Pump();
 }
@@ -277,16 +259,6 @@ void Table::DecisionTick(int box) {
         PlayCue(Cue::Zeitablauf, Sound::Piep, true, box);
     }
     if (remaining <= 0) FinishHand(box);  // time is up: the hand in play stands
-}
-
-void Table::ResetGauge(int box) {
-    Box(box).gauge = 0;
-    if (view_ != nullptr) view_->SetGauge(box, 0, settings_.actionTime);
-}
-
-void Table::EnableAction(int box, Action action, bool enabled) {
-    Box(box).enabled[static_cast<int>(action)] = enabled;
-    if (view_ != nullptr) view_->SetActionEnabled(box, action, enabled);
 }
 
 void Table::DisableAllActions(int box) {

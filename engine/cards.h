@@ -18,8 +18,21 @@ struct TCardInfo {
     int32_t suit;        // 1..4
 };
 
+namespace detail {
+constexpr std::array<TCardInfo, CARDS_PER_DECK> BuildCardTable() {
+    std::array<TCardInfo, CARDS_PER_DECK> table{};
+    for (int code = 1; code <= CARDS_PER_DECK; ++code) {
+        const int rank = code % 13 == 0 ? 13 : code % 13;
+        const int value = rank == 1 ? 11 : (rank >= 10 ? 10 : rank);
+        const int count = (rank >= 2 && rank <= 6) ? 1 : (rank >= 7 && rank <= 9) ? 0 : -1;
+        table[code - 1] = TCardInfo{value, count, (code - 1) / 13 + 1};
+    }
+    return table;
+}
+}  // namespace detail
+
 // Indexed by code - 1.
-extern const std::array<TCardInfo, CARDS_PER_DECK> CARD_TABLE;
+inline constexpr std::array<TCardInfo, CARDS_PER_DECK> CARD_TABLE = detail::BuildCardTable();
 
 // Entries 1..13; entry 0 is unused so that the rank indexes it directly.
 inline constexpr std::array<const char*, 14> RANK_NAMES = {"",  "As", "2", "3",  "4", "5", "6",
@@ -44,8 +57,40 @@ struct HandTotal {
     bool soft = false;  // an ace still counts 11
 };
 
+namespace detail {
+// Point values with the ace as 1, indexed by the code itself (0 is no card).
+constexpr std::array<uint8_t, CARDS_PER_DECK + 1> BuildHardValues() {
+    std::array<uint8_t, CARDS_PER_DECK + 1> values{};
+    for (int code = 1; code <= CARDS_PER_DECK; ++code) {
+        const int value = CARD_TABLE[code - 1].value;
+        values[code] = static_cast<uint8_t>(value == 11 ? 1 : value);
+    }
+    return values;
+}
+inline constexpr std::array<uint8_t, CARDS_PER_DECK + 1> HARD_VALUES = BuildHardValues();
+}  // namespace detail
+
+// The point value with the ace as 1; 0 for a code that is no card.
+inline int CardHardValue(CardCode code) {
+    return detail::HARD_VALUES[static_cast<uint32_t>(code) <= CARDS_PER_DECK ? code : 0];
+}
+
 // The hand total rule shared by boxes and dealer: aces count 11 and are
-// counted down to 1, one at a time, while the sum exceeds 21.
-HandTotal TotalOf(const CardCode* cards, int count);
+// counted down to 1, one at a time, while the sum exceeds 21. Since two aces
+// at 11 already make 22, at most one ace can keep its 11: the total is the
+// sum with every ace as 1, plus 10 when there is an ace and that fits. Every
+// card of every round passes here, so it lives in the header.
+inline HandTotal TotalOf(const CardCode* cards, int count) {
+    int hard = 0;
+    bool ace = false;
+    for (int i = 0; i < count; ++i) {
+        const int value =
+            detail::HARD_VALUES[static_cast<uint32_t>(cards[i]) <= CARDS_PER_DECK ? cards[i] : 0];
+        hard += value;
+        ace = ace || value == 1;
+    }
+    const bool soft = ace && hard <= 11;
+    return HandTotal{soft ? hard + 10 : hard, soft};
+}
 
 }  // namespace tavexo

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "engine/double_offer.h"
 #include "engine/table.h"
 
 namespace tavexo {
@@ -24,29 +25,55 @@ void Table::NewShoe(bool evenWhenStopping) {
     if (observer_ != nullptr) observer_->ShoeShuffled(shoe_);
 }
 
-CardCode Table::DrawCard() {
-    // A round that needs more cards than the shoe holds goes on from a fresh
-    // shoe rather than reading past its end.
-    if (shoe_.Empty()) NewShoe(true);
-    return shoe_.cards[shoe_.position++];
-}
-
-void Table::CountCard(CardCode code) {
-    count_.RunningCount += CardCountValue(code);
-    count_.RelativeCount = ComputeRelativeCount(count_.RunningCount, shoe_.total, shoe_.position);
-    ShowCounts();
-}
-
 void Table::DealToBox(int box, int hand) {
     THand& h = Box(box).Hand(hand);
     if (h.cardCount >= MAX_HAND_CARDS) return;  // cannot happen: a hand ends at 21
     const CardCode code = DrawCard();
     h.cards[h.cardCount++] = code;
     CountCard(code);
-    if (view_ != nullptr) view_->ShowBoxCard(box, hand, h.cardCount, code);
-    PlayCue(Cue::KarteGeben, Sound::Card, false, box);
+    if (!Unobserved()) ShowBoxCard(box, hand, code);
     AfterBoxCard(box, hand);
     PumpAndPace();
+}
+
+void Table::ShowBoxCard(int box, int hand, CardCode code) {
+    if (view_ != nullptr) view_->ShowBoxCard(box, hand, Box(box).Hand(hand).cardCount, code);
+    PlayCue(Cue::KarteGeben, Sound::Card, false, box);
+}
+
+[[gnu::always_inline]] inline void Table::AfterBoxCard(int box, int hand) {
+    TPlayerBox& b = Box(box);
+    THand& h = b.Hand(hand);
+    // The hand total rule, card by card: with every ace as 1 the hand's hard
+    // sum only grows, and one ace counts 11 while that keeps it at 21 or less.
+    const int value = CardHardValue(h.cards[h.cardCount - 1]);
+    const int hard = (h.soft ? h.total - 10 : h.total) + value;
+    h.soft = (h.soft || value == 1) && hard <= 11;
+    h.total = h.soft ? hard + 10 : hard;
+    b.isSoft = h.soft;
+    if (view_ != nullptr) ShowHandTotal(box, hand);
+
+    if (b.Hand(1).cardCount > 2) {
+        EnableAction(box, Action::Split, false);
+        EnableAction(box, Action::Double, false);
+        EnableAction(box, Action::Insure, false);
+    } else if (b.Hand(1).cardCount == 2 && b.decisions.Empty()) {
+        b.countSnapshot = count_.RelativeCount;
+    }
+
+    if (h.total >= 21) {
+        HandEndsByItself(box, hand);
+    } else if (h.cardCount == 2 && boxInTurn_ == box) {
+        // Offered only within the box's own turn, never during the deal.
+        EnableAction(box, Action::Double, DoubleOffered(settings_.rules, h.total, b.isSoft));
+    }
+}
+
+void Table::HandEndsByItself(int box, int hand) {
+    if (hand == 1 && Box(box).Hand(1).cardCount == 2) {
+        PlayCue(Cue::BlackJack, Sound::Bj, true, box);
+    }
+    FinishHand(box);
 }
 
 int Table::DealToDealer() {

@@ -117,10 +117,12 @@ void Table::Schalter(bool spielstopp) {
 }
 
 void Table::Schalter2(bool enabled) {
+    for (TPlayerBox& b : boxes_) {
+        b.betEnabled = enabled;
+        b.unitsEnabled = enabled;
+    }
+    if (view_ == nullptr) return;
     for (int box = 1; box <= BOX_COUNT; ++box) {
-        Box(box).betEnabled = enabled;
-        Box(box).unitsEnabled = enabled;
-        if (view_ == nullptr) continue;
         view_->SetBetEnabled(box, enabled);
         view_->SetUnitsEnabled(box, enabled);
     }

@@ -19,8 +19,11 @@ void Table::DealerTurn() {
 }
 
 void Table::Settle() {
+    // Nothing in the settlement deals a card, so the dealer's snapshot, and
+    // with it the bucket of his counters, is the same for every box.
+    const int dealerBucket = CountBucketOf(dealer_.countSnapshot);
     for (int box = 1; box <= BOX_COUNT; ++box) {
-        if (Box(box).InRound()) RecordBoxRound(box);
+        if (Box(box).InRound()) RecordBoxRound(box, dealerBucket);
     }
 }
 
@@ -33,13 +36,13 @@ TBucketStats& Record(BucketTable& stats, TBucketStats& nowhere, int box, int buc
 
 }  // namespace
 
-void Table::RecordBoxRound(int box) {
+void Table::RecordBoxRound(int box, int dealerBucket) {
     TPlayerBox& b = Box(box);
     WaitWhilePaused();
     Pump();
-    TBucketStats nowhere;
-    TBucketStats& s = Record(stats_, nowhere, box, CountBucketOf(b.countSnapshot));
-    TBucketStats& d = Record(stats_, nowhere, box, CountBucketOf(dealer_.countSnapshot));
+    const int bucket = CountBucketOf(b.countSnapshot);
+    TBucketStats& s = Record(stats_, nowhere_, box, bucket);
+    TBucketStats& d = Record(stats_, nowhere_, box, dealerBucket);
     s.games += 1;
     const float before = b.capital;
     const int dealerTotal = dealer_.total;
@@ -109,7 +112,8 @@ void Table::RecordBoxRound(int box) {
     b.turnover += roundStake;
 
     float result;
-    if (b.surrendered) {
+    const bool surrendered = b.surrendered;
+    if (surrendered) {
         if (dealerTotal > 21) {
             s.surrenderDealerBust += 1;
         } else {
@@ -131,7 +135,9 @@ void Table::RecordBoxRound(int box) {
         WriteHistoryRow(HistoryGrid(box), HistoryRowOf(b, dealer_, roundStake, result), *format_);
         if (view_ != nullptr) view_->GridChanged(GridKind::History, box);
     }
-    if (observer_ != nullptr) observer_->BoxSettled(box, result, roundStake);
+    if (observer_ != nullptr) {
+        observer_->BoxRoundSettled(TBoxSettlement{box, result, roundStake, surrendered, bucket});
+    }
     b.hands[0].doubled = false;
     b.hands[1].doubled = false;
     if (view_ != nullptr) view_->SetHint("");

@@ -12,6 +12,46 @@ uint64_t EntropySeed() {
     return (uint64_t{device()} << 32) ^ device();
 }
 
+// Fisher-Yates over cards[0, n): step by step from the back, the card at
+// place i - 1 is swapped with one of the places 0 .. i - 1. The indices of up
+// to six steps come from one 64-bit draw (Brackett-Rozinsky and Lemire,
+// "Batched ranged random integer generation"): multiplying the draw by i
+// gives the first index in the high 64 bits, the low 64 bits multiplied by
+// i - 1 the next, and so on. The draws whose final low bits fall below
+// 2^64 mod (i (i - 1) ... ) are drawn again, which makes every combination
+// of indices, and so every order of the shoe, exactly equally likely.
+// Draws the indices of `k` steps over cards[0, n) and carries them out.
+// Every product of up to six bounds of a shoe (416^6) lies below 2^53, so a
+// low part at or above 2^53 passes without the division that gives the
+// exact limit.
+template <typename Generator>
+inline void ShuffleSteps(CardCode* cards, uint64_t n, uint64_t k, Generator& rng) {
+    using Uint128 = unsigned __int128;
+    constexpr uint64_t ALWAYS_ABOVE_LIMIT = uint64_t{1} << 53;
+    uint64_t indices[6];
+    for (;;) {
+        uint64_t low = rng();
+        for (uint64_t t = 0; t < k; ++t) {
+            const Uint128 m = static_cast<Uint128>(low) * (n - t);
+            indices[t] = static_cast<uint64_t>(m >> 64);
+            low = static_cast<uint64_t>(m);
+        }
+        if (low >= ALWAYS_ABOVE_LIMIT) break;
+        uint64_t product = n;
+        for (uint64_t t = 1; t < k; ++t) product *= n - t;
+        if (low >= (0 - product) % product) break;  // 2^64 mod product
+    }
+    for (uint64_t t = 0; t < k; ++t) std::swap(cards[n - 1 - t], cards[indices[t]]);
+}
+
+template <typename Generator>
+void BatchedShuffle(CardCode* cards, uint64_t n, Generator& rng) {
+    // Full batches of six steps with a fixed count, which the compiler
+    // unrolls, then the last few steps.
+    for (; n > 7; n -= 6) ShuffleSteps(cards, n, 6, rng);
+    if (n > 1) ShuffleSteps(cards, n, n - 1, rng);
+}
+
 }  // namespace
 
 ShoeShuffler::ShoeShuffler() : ShoeShuffler(EntropySeed()) {}
@@ -48,7 +88,28 @@ void ShoeShuffler::NewShoe(TShoe& shoe, int decks) {
     shoe.total = total;
     shoe.position = 0;
 
-    // The ordered composition: code 1..52 once per deck.
+    const int restBegin = stacked_.empty() ? FillInOrder(shoe, decks) : FillStacked(shoe, decks);
+    // The unstacked rest in a uniformly random order.
+    BatchedShuffle(shoe.cards.data() + restBegin, static_cast<uint64_t>(total - restBegin), rng_);
+
+    shoe.cutPosition = stackedCut_ ? *stackedCut_ : CutCardPosition(total);
+    stacked_.clear();
+    stackedCut_.reset();
+}
+
+int ShoeShuffler::FillInOrder(TShoe& shoe, int decks) {
+    // Code 1..52 once per deck, in code order.
+    int filled = 0;
+    for (CardCode code = 1; code <= CARDS_PER_DECK; ++code) {
+        for (int n = 0; n < decks; ++n) shoe.cards[filled++] = code;
+    }
+    return 0;
+}
+
+int ShoeShuffler::FillStacked(TShoe& shoe, int decks) {
+    // The stacked cards first, then the rest of the composition in code
+    // order.
+    const int total = decks * CARDS_PER_DECK;
     std::array<int, CARDS_PER_DECK + 1> remaining{};
     remaining.fill(decks);
     int filled = 0;
@@ -58,7 +119,7 @@ void ShoeShuffler::NewShoe(TShoe& shoe, int decks) {
         shoe.cards[filled++] = code;
         if (remaining[code] > 0) --remaining[code];
     }
-    const int restBegin = filled;
+    const int stackedCount = filled;
     for (CardCode code = 1; code <= CARDS_PER_DECK; ++code) {
         for (int n = 0; n < remaining[code] && filled < total; ++n) shoe.cards[filled++] = code;
     }
@@ -67,15 +128,7 @@ void ShoeShuffler::NewShoe(TShoe& shoe, int decks) {
     for (CardCode code = 1; filled < total; code = code % CARDS_PER_DECK + 1) {
         shoe.cards[filled++] = code;
     }
-    // Fisher-Yates over the unstacked rest: every order equally likely.
-    for (int i = total - 1; i > restBegin; --i) {
-        const int j = restBegin + UniformBelow(i - restBegin + 1);
-        std::swap(shoe.cards[i], shoe.cards[j]);
-    }
-
-    shoe.cutPosition = stackedCut_ ? *stackedCut_ : CutCardPosition(total);
-    stacked_.clear();
-    stackedCut_.reset();
+    return stackedCount;
 }
 
 }  // namespace tavexo

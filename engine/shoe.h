@@ -51,6 +51,10 @@ class ShoeShuffler {
     void StackNextShoe(std::vector<CardCode> firstCards, std::optional<int> cutPosition = {});
 
   private:
+    // Fill the shoe's composition in order; return where the shuffle starts.
+    static int FillInOrder(TShoe& shoe, int decks);
+    int FillStacked(TShoe& shoe, int decks);
+
     uint64_t seed_;
     std::mt19937_64 rng_;
     std::vector<CardCode> stacked_;

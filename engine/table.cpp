@@ -106,49 +106,28 @@ void Table::SetAutoBet(int box, bool autoBet) {
     Box(box).autoBet = autoBet;
 }
 
-int Table::BoxHandTotal(int box, int hand) {
-    TPlayerBox& b = Box(box);
-    const THand& h = b.Hand(hand);
-    const HandTotal t = TotalOf(h.cards.data(), h.cardCount);
-    b.isSoft = t.soft;
-    return t.total;
+void Table::ShowDealerTotal(int total) {
+    view_->SetDealerTotal(std::to_string(total));
 }
 
-int Table::DealerTotal() {
-    const int total = TotalOf(dealer_.cards.data(), dealer_.cardCount).total;
-    if (view_ != nullptr) view_->SetDealerTotal(std::to_string(total));
-    return total;
+void Table::ShowHandTotal(int box, int hand) {
+    view_->SetHandTotal(box, hand, std::to_string(Box(box).Hand(hand).total));
 }
 
-void Table::ShowCapital(int box) {
-    if (view_ != nullptr) view_->SetCapital(box, Money(Box(box).capital, 1));
-}
-
-void Table::ShowStake(int box, const std::string& text) {
-    if (view_ != nullptr) view_->SetStakeLabel(box, text);
-}
-
-void Table::ShowCounts() {
-    if (view_ == nullptr) return;
+void Table::ShowCountsInView() {
     view_->SetCounts(std::to_string(count_.RunningCount),
                      FormatCount(*format_, count_.RelativeCount));
 }
 
-void Table::PlayCue(enum Cue cue, Sound sound, bool wait, int box) {
-    if (headless_) return;
+void Table::PlayCueOnHost(enum Cue cue, Sound sound, bool wait, int box) {
     CueSource source = CueSource::Table;
     if (box != 0) source = Box(box).isRobot ? CueSource::RobotBox : CueSource::Box;
     if (CueAllowed(settings_, cue, source)) host_.PlaySound(sound, wait);
 }
 
-void Table::PumpAndPace() {
-    if (headless_) return;
+void Table::PumpAndPaceOnHost() {
     host_.PumpEvents();
     if (settings_.cardDelay > 0) host_.Sleep(settings_.cardDelay * 100);
-}
-
-void Table::WaitWhilePaused() {
-    while (state_.paused && !headless_) host_.WaitEvents();
 }
 
 void Table::TimerTick(int timerId) {

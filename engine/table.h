@@ -1,11 +1,13 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <string>
 
 #include "engine/box_player.h"
 #include "engine/cards.h"
+#include "engine/relative_count.h"
 #include "engine/shoe.h"
 #include "engine/table_host.h"
 #include "engine/table_state.h"
@@ -18,6 +20,17 @@
 
 namespace tavexo {
 
+// What the settlement of one box and round leaves behind. The box itself is
+// still as it was paid (hands, doubled flags, insurance count), except for
+// what the settlement clears: the surrender and natural-blackjack flags.
+struct TBoxSettlement {
+    int box = 0;
+    float result = 0.0f;  // the round's result in money
+    float stake = 0.0f;   // the money bet this round, insurance included
+    bool surrendered = false;
+    int bucket = 0;  // the bucket of the box's count snapshot, 0 for none
+};
+
 // Told about what happens at the table, for those who keep their own record
 // of it (the simulator's trace and totals).
 class TableObserver {
@@ -25,7 +38,9 @@ class TableObserver {
     virtual ~TableObserver() = default;
     virtual void ShoeShuffled(const TShoe&) {}
     // Called once per box and round, after the box is paid and before its
-    // doubled flags are cleared; `result` is the round's result in money.
+    // doubled flags are cleared.
+    virtual void BoxRoundSettled(const TBoxSettlement& s) { BoxSettled(s.box, s.result, s.stake); }
+    // The short form, for observers that need no more than the money.
     virtual void BoxSettled(int /*box*/, float /*result*/, float /*stake*/) {}
 };
 
@@ -112,60 +127,132 @@ class Table {
     int BoxInTurn() const { return boxInTurn_; }
     // The total of a hand by the hand total rule; stores the soft flag in the
     // box's isSoft.
-    int BoxHandTotal(int box, int hand);
-    int DealerTotal();
+    int BoxHandTotal(int box, int hand) {
+        TPlayerBox& b = Box(box);
+        const THand& h = b.Hand(hand);
+        const HandTotal t = TotalOf(h.cards.data(), h.cardCount);
+        b.isSoft = t.soft;
+        return t.total;
+    }
+    int DealerTotal() {
+        const int total = TotalOf(dealer_.cards.data(), dealer_.cardCount).total;
+        if (view_ != nullptr) ShowDealerTotal(total);
+        return total;
+    }
 
   private:
     // Round cycle.
     void RoundLoop();
     void Schalter(bool spielstopp);
     void Schalter2(bool enabled);
-    void WaitWhilePaused();
+    void WaitWhilePaused() {
+        while (state_.paused && !headless_) host_.WaitEvents();
+    }
     void EndOfRound();
     void WaitBetweenRounds();
     // Bets and the opening deal.
     int CollectBets(bool deal, bool check);
-    void ChargeStake(int box, int multiplier);
+    void ChargeStake(int box, int multiplier) {
+        Box(box).capital -= Box(box).hands[0].stake;
+        if (view_ != nullptr) ShowChargedStake(box, multiplier);
+    }
+    void ShowChargedStake(int box, int multiplier);
     void WaitForBetCorrection(int box);
     void OpeningDeal();
     // Shoe and cards.
     // A shoe that runs dry mid-round is replaced even while a stop is pending.
     void NewShoe(bool evenWhenStopping = false);
-    CardCode DrawCard();
+    CardCode DrawCard() {
+        // A round that needs more cards than the shoe holds goes on from a
+        // fresh shoe rather than reading past its end.
+        if (shoe_.Empty()) NewShoe(true);
+        return shoe_.cards[shoe_.position++];
+    }
     void DealToBox(int box, int hand);
+    void ShowBoxCard(int box, int hand, CardCode code);
     int DealToDealer();
-    void CountCard(CardCode code);
+    void CountCard(CardCode code) {
+        count_.RunningCount += CardCountValue(code);
+        count_.RelativeCount = RelativeCountAt(count_.RunningCount, shoe_.total, shoe_.position);
+        ShowCounts();
+    }
     // Turns.
     void PlayersTurns();
     void PlayTurn(int box, int dealerValue);
     void AfterBoxCard(int box, int hand);
-    void SetHandMarker(int box, int hand, bool on);
+    // Rarely taken, out of the per-card path: a hand that reached 21 or
+    // more, and the end of a turn that a view or a host follows.
+    void HandEndsByItself(int box, int hand);
+    void EndTurnOnScreen(int box);
+    void SetHandMarker(int box, int hand, bool on) {
+        if (view_ != nullptr) ShowHandMarker(box, hand, on);
+    }
+    void ShowHandMarker(int box, int hand, bool on);
     void DecisionTick(int box);
-    void ResetGauge(int box);
-    void EnableAction(int box, Action action, bool enabled);
+    void ResetGauge(int box) {
+        Box(box).gauge = 0;
+        if (view_ != nullptr) view_->SetGauge(box, 0, settings_.actionTime);
+    }
+    void EnableAction(int box, Action action, bool enabled) {
+        Box(box).enabled[static_cast<int>(action)] = enabled;
+        if (view_ != nullptr) view_->SetActionEnabled(box, action, enabled);
+    }
     void DisableAllActions(int box);
     void AppendDecision(int box, DecisionWord word);
     // Dealer and settlement.
     void DealerTurn();
     void Settle();
-    void RecordBoxRound(int box);
+    void RecordBoxRound(int box, int dealerBucket);
     // Display helpers.
     void ApplyBoxAppearance(bool active, int box);
     void RefreshView();
-    void SetUnitsFromEngine(int box, int units);
-    void CapUnitsByCapital(int box);
-    void ShowCapital(int box);
-    void ShowStake(int box, const std::string& text);
-    void ShowCounts();
+    void SetUnitsFromEngine(int box, int units) {
+        Box(box).units = std::clamp(units, 0, MAX_UNITS);
+        if (view_ != nullptr) view_->SetUnits(box, Box(box).units);
+        CapUnitsByCapital(box);
+    }
+    void CapUnitsByCapital(int box) {
+        TPlayerBox& b = Box(box);
+        const int before = b.units;
+        while (b.units > 0 && b.capital < static_cast<float>(b.unitValue * b.units)) {
+            b.units -= 1;
+            if (b.units == 0) b.inPlay = false;
+        }
+        b.hands[0].stake = static_cast<float>(b.unitValue * b.units);
+        if (view_ != nullptr) ShowUnitsAndStake(box, before);
+    }
+    void ShowUnitsAndStake(int box, int unitsBefore);
+    void ShowCapital(int box) {
+        if (view_ != nullptr) view_->SetCapital(box, Money(Box(box).capital, 1));
+    }
+    void ShowStake(int box, const std::string& text) {
+        if (view_ != nullptr) view_->SetStakeLabel(box, text);
+    }
+    void ShowCounts() {
+        if (view_ != nullptr) ShowCountsInView();
+    }
+    void ShowCountsInView();
+    void ShowDealerTotal(int total);
+    void ShowHandTotal(int box, int hand);
     std::string Money(float amount, int decimals) const {
         return format_->FormatMoney(amount, decimals);
     }
-    // Cues and pacing.
-    void PlayCue(Cue cue, Sound sound, bool wait, int box = 0);
-    void PumpAndPace();
+    // Cues and pacing; a headless table plays no sound and never waits.
+    void PlayCue(Cue cue, Sound sound, bool wait, int box = 0) {
+        if (!headless_) PlayCueOnHost(cue, sound, wait, box);
+    }
+    void PlayCueOnHost(Cue cue, Sound sound, bool wait, int box);
+    void PumpAndPace() {
+        if (!headless_) PumpAndPaceOnHost();
+    }
+    void PumpAndPaceOnHost();
     void Pump() {
         if (!headless_) host_.PumpEvents();
     }
+    // Nobody sees the steps between two states: no view to draw them and no
+    // host that could run a handler in between. The per-card path then sets
+    // its flags in one go.
+    bool Unobserved() const { return headless_ && view_ == nullptr; }
     void Beep() {
         if (!headless_) host_.Beep();
     }
@@ -187,6 +274,7 @@ class Table {
     TDealerHand dealer_;
     TTableState state_;
     BucketTable stats_;
+    TBucketStats nowhere_;  // takes the counts of a count that is not a number
     std::array<std::unique_ptr<TextGrid>, BOX_COUNT> historyGrids_;
     std::array<std::unique_ptr<TextGrid>, BOX_COUNT> detailGrids_;
     std::array<std::unique_ptr<TextGrid>, BOX_COUNT> hintGrids_;

@@ -26,6 +26,22 @@ struct THand {
     bool doubled = false;
     int32_t total = 0;
     float stake = 0.0f;
+    // Whether `total` counts an ace as 11. The engine keeps it with the
+    // total, so that the next card's total follows from the last one.
+    bool soft = false;
+
+    // As a fresh hand, but for the stake. The engine deals and moves cards
+    // only below cardCount and clears what a split takes away, so the places
+    // from cardCount on are already empty.
+    void ClearKeepingStake() {
+        // Most hands end with four cards or fewer.
+        cards[0] = cards[1] = cards[2] = cards[3] = 0;
+        for (int i = 4; i < cardCount && i < MAX_HAND_CARDS; ++i) cards[i] = 0;
+        cardCount = 0;
+        doubled = false;
+        total = 0;
+        soft = false;
+    }
 };
 
 // The words of a box's decisions text, kept as codes so that the per-card

@@ -2,11 +2,6 @@
 
 namespace tavexo {
 
-StrategyContext ContextOf(const Table& table) {
-    return StrategyContext{table.Settings().rules, table.Settings().training,
-                           table.Count().RelativeCount};
-}
-
 bool ShouldHitOrDouble(Table& table, int box, int hand, int dealerValue, bool soft) {
     const HitAnswer answer = ShouldHit(table.Box(box), hand, dealerValue, soft, ContextOf(table));
     if (answer == HitAnswer::Double) {

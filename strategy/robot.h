@@ -10,7 +10,10 @@ namespace tavexo {
 
 // The strategy questions as the table asks them at this moment: its rules,
 // its insurance choice and the relative count now.
-StrategyContext ContextOf(const Table& table);
+inline StrategyContext ContextOf(const Table& table) {
+    return StrategyContext{table.Settings().rules, table.Settings().training,
+                           table.Count().RelativeCount};
+}
 
 // ShouldHit with its double carried out: a hard hand that should be doubled
 // is doubled here, and the answer is then no.

@@ -1,0 +1,44 @@
+// Rounds per second of robot boxes at the table engine: a block of rounds
+// as the simulator plays it (fresh table, seven robots, the count, the
+// indices, the bet ramp and the bucket statistics), with 8 decks unless
+// the benchmark says otherwise.
+#include <benchmark/benchmark.h>
+
+#include "sim/sim_block.h"
+
+namespace {
+
+using tavexo::sim::BlockPlan;
+using tavexo::sim::RunBlock;
+using tavexo::sim::SimOptions;
+
+void Rounds(benchmark::State& state, SimOptions options) {
+    BlockPlan plan;
+    plan.rounds = tavexo::sim::ROUNDS_PER_BLOCK;
+    int64_t rounds = 0;
+    for (auto _ : state) {
+        plan.seed += 1;
+        const auto output = RunBlock(options, plan);
+        benchmark::DoNotOptimize(output.tally.rounds);
+        rounds += output.tally.rounds;
+    }
+    state.counters["rounds_per_second"] =
+        benchmark::Counter(static_cast<double>(rounds), benchmark::Counter::kIsRate);
+    state.counters["seconds_per_round"] = benchmark::Counter(
+        static_cast<double>(rounds), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+SimOptions With(int boxes, int decks) {
+    SimOptions options;
+    options.boxes = boxes;
+    options.decks = decks;
+    return options;
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(Rounds, SevenBoxesEightDecks, With(7, 8))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Rounds, OneBoxEightDecks, With(1, 8))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Rounds, SevenBoxesOneDeck, With(7, 1))->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
