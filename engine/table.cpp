@@ -11,6 +11,7 @@ Table::Table(TProgramSettings& settings, TableHost& host, ShoeShuffler shuffler)
     : settings_(settings),
       host_(host),
       headless_(host.Headless()),
+      quiet_(headless_),
       format_(&DefaultTextFormat()),
       shuffler_(std::move(shuffler)) {
     for (int b = 0; b < BOX_COUNT; ++b) {
@@ -24,6 +25,7 @@ Table::Table(TProgramSettings& settings, TableHost& host, ShoeShuffler shuffler)
 
 void Table::SetView(TableView* view) {
     view_ = view;
+    quiet_ = headless_ && view_ == nullptr;
     RefreshView();
 }
 

@@ -252,7 +252,9 @@ class Table {
     // Nobody sees the steps between two states: no view to draw them and no
     // host that could run a handler in between. The per-card path then sets
     // its flags in one go.
-    bool Unobserved() const { return headless_ && view_ == nullptr; }
+    // Kept as a flag of its own, set with the view, so that the per-card
+    // path reads one byte rather than the host flag and the view pointer.
+    bool Unobserved() const { return quiet_; }
     void Beep() {
         if (!headless_) host_.Beep();
     }
@@ -261,6 +263,7 @@ class Table {
     TableHost& host_;
     bool headless_;
     TableView* view_ = nullptr;
+    bool quiet_;  // headless_ and no view_
     const TextFormat* format_;
     TableObserver* observer_ = nullptr;
     RobotPlayer* robot_ = nullptr;

@@ -1,21 +1,6 @@
 #include "stats/bucket_stats.h"
 
-#include <cmath>
-
 namespace tavexo {
-
-int CountBucketOf(float z) {
-    if (std::isnan(z)) return 0;
-    if (z > -1.0f && z < 1.0f) return 1;
-    if (z >= 8.0f) return 5;
-    if (z >= 5.0f) return 4;
-    if (z >= 3.0f) return 3;
-    if (z >= 1.0f) return 2;
-    if (z <= -8.0f) return 9;
-    if (z <= -5.0f) return 8;
-    if (z <= -3.0f) return 7;
-    return 6;
-}
 
 TBucketStats& TBucketStats::operator+=(const TBucketStats& o) {
     games += o.games;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 
 namespace tavexo {
@@ -13,7 +14,19 @@ inline constexpr std::array<const char*, BUCKET_COUNT> BUCKET_LABELS = {
     "-1 >= Z > -3", "-3 >= Z > -5", "-5 >= Z > -8", "Z <= -8"};
 
 // Bucket 1..9 of a relative count; 0 for a count that is not a number.
-int CountBucketOf(float z);
+// Every settled box asks this, so it lives in the header.
+inline int CountBucketOf(float z) {
+    if (std::isnan(z)) return 0;
+    if (z > -1.0f && z < 1.0f) return 1;
+    if (z >= 8.0f) return 5;
+    if (z >= 5.0f) return 4;
+    if (z >= 3.0f) return 3;
+    if (z >= 1.0f) return 2;
+    if (z <= -8.0f) return 9;
+    if (z <= -5.0f) return 8;
+    if (z <= -3.0f) return 7;
+    return 6;
+}
 
 struct TBucketStats {
     uint32_t games = 0;
