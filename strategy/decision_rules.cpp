@@ -64,13 +64,19 @@ bool ShouldSurrender(const TPlayerBox& box, int dealerValue, bool soft,
 HitAnswer ShouldHit(TPlayerBox& box, int hand, int dealerValue, bool soft,
                     const StrategyContext& context) {
     const THand& h = box.Hand(hand);
+    return ShouldHitWithTotal(box, hand, TotalOf(h.cards.data(), h.cardCount), dealerValue, soft,
+                              context);
+}
+
+HitAnswer ShouldHitWithTotal(TPlayerBox& box, int hand, HandTotal current, int dealerValue,
+                             bool soft, const StrategyContext& context) {
+    const THand& h = box.Hand(hand);
     if (box.isSplit && h.cardCount > 0 && CardValue(h.cards[0]) == 11 &&
         context.rules.splitAcesOneCard) {
         return HitAnswer::Stand;
     }
-    const HandTotal fresh = TotalOf(h.cards.data(), h.cardCount);
-    box.isSoft = fresh.soft;
-    const int total = fresh.total;
+    box.isSoft = current.soft;
+    const int total = current.total;
     if (total > 21) {
         box.turnDone = true;
         return HitAnswer::Stand;

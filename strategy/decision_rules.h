@@ -42,4 +42,11 @@ enum class HitAnswer { Stand, Hit, Double };
 HitAnswer ShouldHit(TPlayerBox& box, int hand, int dealerValue, bool soft,
                     const StrategyContext& context);
 
+// ShouldHit for a caller that already holds the hand's total by the hand
+// total rule, as the table keeps it in THand::total and THand::soft: the
+// same answer without totalling the cards again. The robot asks this on
+// every hit decision.
+HitAnswer ShouldHitWithTotal(TPlayerBox& box, int hand, HandTotal current, int dealerValue,
+                             bool soft, const StrategyContext& context);
+
 }  // namespace tavexo

@@ -39,7 +39,12 @@ void StrategyRobot::RobotPlay(Table& table, int box, int dealerValue) {
     for (int h = 1; h <= hands; ++h) {
         auto inPlay = [&] { return !b.turnDone && b.HandInPlay() == h; };
         while (inPlay()) {
-            const HitAnswer answer = ShouldHit(b, h, dealerValue, b.isSoft, ContextOf(table));
+            // The table keeps the hand's total card by card; no need to
+            // total the cards again.
+            const THand& current = b.Hand(h);
+            const HitAnswer answer =
+                ShouldHitWithTotal(b, h, HandTotal{current.total, current.soft}, dealerValue,
+                                   b.isSoft, ContextOf(table));
             if (answer == HitAnswer::Hit) {
                 Act(table, box, Action::Hit);
             } else {
