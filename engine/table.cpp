@@ -116,6 +116,10 @@ void Table::ShowHandTotal(int box, int hand) {
     view_->SetHandTotal(box, hand, std::to_string(Box(box).Hand(hand).total));
 }
 
+void Table::ShowCapitalInView(int box) {
+    view_->SetCapital(box, Money(Box(box).capital, 1));
+}
+
 void Table::ShowCountsInView() {
     view_->SetCounts(std::to_string(count_.RunningCount),
                      FormatCount(*format_, count_.RelativeCount));

@@ -222,9 +222,11 @@ class Table {
         if (view_ != nullptr) ShowUnitsAndStake(box, before);
     }
     void ShowUnitsAndStake(int box, int unitsBefore);
+    // The check inline, the text out of line: every settled box passes here.
     void ShowCapital(int box) {
-        if (view_ != nullptr) view_->SetCapital(box, Money(Box(box).capital, 1));
+        if (view_ != nullptr) ShowCapitalInView(box);
     }
+    void ShowCapitalInView(int box);
     void ShowStake(int box, const std::string& text) {
         if (view_ != nullptr) view_->SetStakeLabel(box, text);
     }
