@@ -7,6 +7,9 @@ namespace tavexo {
 // The nine sounds of the table and the counting drill.
 enum class Sound { Bj, Card, Coin1, Coin2, Minus, Mischen, Null, Piep, Plus };
 
+// The resource name of a sound, lower case: "bj", "card", ..., "mischen".
+const char* SoundName(Sound sound);
+
 // The six switchable cues of the options dialog, in their item order.
 enum class Cue { Einsatz = 0, Mischen, KarteGeben, BlackJack, Auszahlung, Zeitablauf };
 

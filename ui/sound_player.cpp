@@ -21,30 +21,6 @@ constexpr int BEEP_RATE = 22050;
 
 }  // namespace
 
-const char* SoundName(Sound sound) {
-    switch (sound) {
-        case Sound::Bj:
-            return "bj";
-        case Sound::Card:
-            return "card";
-        case Sound::Coin1:
-            return "coin1";
-        case Sound::Coin2:
-            return "coin2";
-        case Sound::Minus:
-            return "minus";
-        case Sound::Mischen:
-            return "mischen";
-        case Sound::Null:
-            return "null";
-        case Sound::Piep:
-            return "piep";
-        case Sound::Plus:
-            return "plus";
-    }
-    return "";
-}
-
 SoundPlayer::SoundPlayer(Output output, QObject* parent) : QObject(parent) {
     InitSoundResources();
     // Asked once: without a device QAudioSink and QSoundEffect only warn or

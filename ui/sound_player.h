@@ -19,10 +19,6 @@ struct WavSound;
 
 inline constexpr int SOUND_COUNT = 9;
 
-// The resource name of a sound ("bj", "card", ..., "mischen"); the program
-// asks for sounds by these names without regard to case.
-const char* SoundName(Sound sound);
-
 // Plays the table's nine wave sounds from the program's resources and the
 // 400 Hz beep. Playing never blocks: whoever must wait for a sound waits its
 // LengthMs(), which comes from the wave header. A new sound cuts off the one

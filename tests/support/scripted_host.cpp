@@ -4,30 +4,6 @@
 
 namespace tavexo::testing {
 
-const char* SoundName(Sound sound) {
-    switch (sound) {
-        case Sound::Bj:
-            return "bj";
-        case Sound::Card:
-            return "card";
-        case Sound::Coin1:
-            return "coin1";
-        case Sound::Coin2:
-            return "coin2";
-        case Sound::Minus:
-            return "minus";
-        case Sound::Mischen:
-            return "Mischen";
-        case Sound::Null:
-            return "null";
-        case Sound::Piep:
-            return "piep";
-        case Sound::Plus:
-            return "plus";
-    }
-    return "?";
-}
-
 void ScriptedHost::When(Trigger trigger, Step step) {
     script_.push_back(ScriptStep{std::move(trigger), std::move(step), false});
 }

@@ -81,6 +81,4 @@ class ScriptedHost : public TableHost {
     int depth_ = 0;
 };
 
-const char* SoundName(Sound sound);
-
 }  // namespace tavexo::testing
