@@ -3,9 +3,12 @@
 #include <vector>
 
 #include "engine/cards.h"
+#include "support/named_case.h"
 
 namespace tavexo {
 namespace {
+
+using ::tavexo::testing::PrintTo;
 
 // Codes by rank in the first suit; other suits add 13, 26, 39.
 constexpr CardCode ACE = 1, SIX = 6, NINE = 9, TEN = 10, KING = 13;

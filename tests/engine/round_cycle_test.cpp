@@ -5,11 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "support/named_case.h"
 #include "support/recording_view.h"
 #include "support/table_fixture.h"
 
 namespace tavexo::testing {
 namespace {
+
+using ::tavexo::testing::PrintTo;
 
 class RoundCycleTest : public TableFixture {
   protected:

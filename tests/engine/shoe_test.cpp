@@ -7,9 +7,12 @@
 #include <set>
 #include <string>
 #include <vector>
+#include "support/named_case.h"
 
 namespace tavexo {
 namespace {
+
+using ::tavexo::testing::PrintTo;
 
 std::vector<CardCode> CardsOf(const TShoe& shoe) {
     return std::vector<CardCode>(shoe.cards.begin(), shoe.cards.begin() + shoe.total);

@@ -5,11 +5,14 @@
 #include <memory>
 #include <string>
 
+#include "support/named_case.h"
 #include "support/recording_view.h"
 #include "support/table_fixture.h"
 
 namespace tavexo::testing {
 namespace {
+
+using ::tavexo::testing::PrintTo;
 
 struct PauseCase {
     const char* name;

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include "support/named_case.h"
 
 namespace tavexo {
 namespace {
+
+using ::tavexo::testing::PrintTo;
 
 struct ConversionCase {
     std::string utf8;

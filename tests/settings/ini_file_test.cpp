@@ -8,9 +8,12 @@
 
 #include "settings/file_io.h"
 #include "settings/scratch_folder.h"
+#include "support/named_case.h"
 
 namespace tavexo {
 namespace {
+
+using ::tavexo::testing::PrintTo;
 
 // A file as another program, or the user, might have left it.
 const std::string HAND_EDITED =

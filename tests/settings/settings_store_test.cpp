@@ -8,9 +8,12 @@
 
 #include "settings/cp1252.h"
 #include "settings/scratch_folder.h"
+#include "support/named_case.h"
 
 namespace tavexo {
 namespace {
+
+using ::tavexo::testing::PrintTo;
 
 TEST(LoadSettings, WithoutAFileEveryFieldHasItsFirstStartDefault) {
     ScratchFolder folder;

@@ -7,9 +7,12 @@
 #include <vector>
 
 #include "settings/scratch_folder.h"
+#include "support/named_case.h"
 
 namespace tavexo {
 namespace {
+
+using ::tavexo::testing::PrintTo;
 
 using Fields = std::vector<std::string>;
 

@@ -10,10 +10,13 @@
 #include <vector>
 
 #include "strategy/table_strategy.h"
+#include "support/named_case.h"
 #include "support/scripted_host.h"
 
 namespace tavexo::testing {
 namespace {
+
+using ::tavexo::testing::PrintTo;
 
 constexpr int ROUNDS = 5000;
 constexpr uint64_t SEED = 20261210;

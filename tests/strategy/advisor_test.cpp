@@ -9,11 +9,14 @@
 #include "strategy/advisor.h"
 #include "strategy/hints_log.h"
 #include "strategy/table_strategy.h"
+#include "support/named_case.h"
 #include "support/recording_view.h"
 #include "support/table_fixture.h"
 
 namespace tavexo::testing {
 namespace {
+
+using ::tavexo::testing::PrintTo;
 
 // A box as it stands at its first decision: two cards in hand 1, totalled,
 // with the buttons the turn offers.

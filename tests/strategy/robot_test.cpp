@@ -6,10 +6,13 @@
 #include <vector>
 
 #include "strategy/table_strategy.h"
+#include "support/named_case.h"
 #include "support/table_fixture.h"
 
 namespace tavexo::testing {
 namespace {
+
+using ::tavexo::testing::PrintTo;
 
 class RobotTest : public TableFixture {
   protected:
