@@ -128,7 +128,7 @@ FileResult SettingsStore::SaveProgramOptions(TProgramSettings& settings,
     return {};
 }
 
-FileResult SettingsStore::SaveOne(const char* section, const char* key, int32_t value) const {
+FileResult SettingsStore::WriteKey(const char* section, const char* key, int32_t value) const {
     IniFile ini(path_);
     if (const int error = ini.Write(section, key, std::to_string(value)); error != 0) {
         return IniWriteFailure(path_, error);
@@ -137,57 +137,39 @@ FileResult SettingsStore::SaveOne(const char* section, const char* key, int32_t 
 }
 
 FileResult SettingsStore::SaveTrainingMode(TProgramSettings& settings, bool on) const {
-    FileResult result = SaveOne("Training", "go", on);
-    if (result.ok) settings.training.trainingMode = on;
-    return result;
+    return SaveOne("Training", "go", on, settings.training.trainingMode);
 }
 
 FileResult SettingsStore::SaveDeviationSound(TProgramSettings& settings, bool on) const {
-    FileResult result = SaveOne("Training", "sound", on);
-    if (result.ok) settings.training.deviationSound = on;
-    return result;
+    return SaveOne("Training", "sound", on, settings.training.deviationSound);
 }
 
 FileResult SettingsStore::SaveShowCounts(TProgramSettings& settings, bool on) const {
-    FileResult result = SaveOne("Strategie", "CountAnzeige", on);
-    if (result.ok) settings.training.showCounts = on;
-    return result;
+    return SaveOne("Strategie", "CountAnzeige", on, settings.training.showCounts);
 }
 
 FileResult SettingsStore::SaveShowStrategicBet(TProgramSettings& settings, bool on) const {
-    FileResult result = SaveOne("Strategie", "EinsatzAnzeige", on);
-    if (result.ok) settings.training.showStrategicBet = on;
-    return result;
+    return SaveOne("Strategie", "EinsatzAnzeige", on, settings.training.showStrategicBet);
 }
 
 FileResult SettingsStore::SaveDeviationReaction(TProgramSettings& settings, int32_t choice) const {
-    FileResult result = SaveOne("Strategie", "Modus", choice);
-    if (result.ok) settings.training.deviationReaction = choice;
-    return result;
+    return SaveOne("Strategie", "Modus", choice, settings.training.deviationReaction);
 }
 
 FileResult SettingsStore::SaveBetRampFactor(TProgramSettings& settings, int32_t choice) const {
-    FileResult result = SaveOne("Strategie", "Faktor", choice);
-    if (result.ok) settings.training.betRampFactor = choice;
-    return result;
+    return SaveOne("Strategie", "Faktor", choice, settings.training.betRampFactor);
 }
 
 FileResult SettingsStore::SaveBetPause(TProgramSettings& settings, int32_t choice) const {
-    FileResult result = SaveOne("Strategie", "Setzpause", choice);
-    if (result.ok) settings.training.betPause = choice;
-    return result;
+    return SaveOne("Strategie", "Setzpause", choice, settings.training.betPause);
 }
 
 FileResult SettingsStore::SaveInsuranceChoice(TProgramSettings& settings, int32_t choice) const {
-    FileResult result = SaveOne("Strategie", "Versichern", choice);
-    if (result.ok) settings.training.insuranceChoice = choice;
-    return result;
+    return SaveOne("Strategie", "Versichern", choice, settings.training.insuranceChoice);
 }
 
 FileResult SettingsStore::SaveHidePassive(TProgramSettings& settings, bool on) const {
-    FileResult result = SaveOne("Ansicht", "HidePassive", on);
-    if (result.ok) settings.hidePassive = on;
-    return result;
+    return SaveOne("Ansicht", "HidePassive", on, settings.hidePassive);
 }
 
 }  // namespace tavexo

@@ -60,7 +60,14 @@ class SettingsStore {
     FileResult SaveHidePassive(TProgramSettings& settings, bool on) const;
 
   private:
-    FileResult SaveOne(const char* section, const char* key, int32_t value) const;
+    FileResult WriteKey(const char* section, const char* key, int32_t value) const;
+    // Writes one key and sets the field it fills only once the key is stored.
+    template <class T>
+    FileResult SaveOne(const char* section, const char* key, T value, T& field) const {
+        FileResult result = WriteKey(section, key, static_cast<int32_t>(value));
+        if (result.ok) field = value;
+        return result;
+    }
 
     std::string path_;
 };

@@ -117,7 +117,6 @@ TEST_F(RoundCycleTest, QuitDuringARunIsRefusedAndRequestsTheStop) {
 
 TEST_F(RoundCycleTest, PauseHoldsTheDecisionTimer) {
     SeatBoxes({1});
-    Stack("10 7 9 K");
     StopAfterOneRound();
     auto pausedAt = std::make_shared<int64_t>(-1);
     auto gaugeAtResume = std::make_shared<int>(-1);
@@ -134,7 +133,7 @@ TEST_F(RoundCycleTest, PauseHoldsTheDecisionTimer) {
                   t.TogglePause();
                   EXPECT_TRUE(t.ActionClicked(1, Action::Hit));
               });
-    Stack("10 7 2 2 K");
+    Stack("10 7 2 2 K");  // the hit after the pause draws a 2: hard 14, then time runs out
     table.StartRun();
     EXPECT_EQ(*gaugeAtResume, 0);
     EXPECT_EQ(table.Box(1).Hand(1).cardCount, 3);  // the hit came after the pause
