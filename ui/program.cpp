@@ -9,9 +9,9 @@
 
 #include "settings/settings_store.h"
 #include "settings/window_positions.h"
-#include "ui/locale_text_format.h"
-#include "ui/main_window.h"
-#include "ui/start.h"
+#include "ui/common/locale_text_format.h"
+#include "ui/start/start_screen.h"
+#include "ui/table/table_window.h"
 
 namespace tavexo {
 
@@ -40,7 +40,7 @@ void Program::Start() {
     QString base = config_.dataBase;
     if (base.isEmpty())
         base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    start_ = new TFStart(base);
+    start_ = new StartScreen(base);
     folders_ = start_->Folders();
     profiles_ = start_->Profiles();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -65,7 +65,7 @@ void Program::Start() {
 }
 
 void Program::CreateTableWindow() {
-    window_ = std::make_unique<TFMain>(table_, cards_);
+    window_ = std::make_unique<TableWindow>(table_, cards_);
     if (config_.screen) window_->SetScreenGeometry(*config_.screen);
     host_.SetMessageParent(window_.get());
     host_.SetCloseHandler([this] { window_->close(); });
