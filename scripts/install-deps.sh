@@ -7,6 +7,7 @@ PACKAGES=(
     build-essential cmake make pkg-config clang-format
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-svg-dev qt6-translations-l10n
+    qt6-documentation-tools libqt6sql6-sqlite
     libgl-dev libxlsxwriter-dev
     xvfb xauth imagemagick sox espeak-ng
 )
