@@ -56,12 +56,20 @@ void Program::Start() {
         start_->SetInitializationDone(true);
         throw;
     }
+    RegisterWindows();
     start_->SetTableWindow(window_.get());
     // Shown fully transparent behind the start screen; "Weiter" fades it in.
     window_->setWindowOpacity(0.0);
     window_->show();
     start_->raise();
     start_->SetInitializationDone(true);
+}
+
+// Every secondary window in one place: how it is made, and whether it exists
+// from start-up on (CreateHidden) or only from its first opening.
+void Program::RegisterWindows() {
+    WindowOpener& windows = window_->Windows();
+    (void)windows;
 }
 
 void Program::CreateTableWindow() {

@@ -58,6 +58,7 @@ class Program {
 
   private:
     void CreateTableWindow();
+    void RegisterWindows();
 
     ProgramConfig config_;
     SoundPlayer player_;

@@ -106,22 +106,28 @@ void TableWindow::BuildMenu() {
         spiel->addAction(QStringLiteral("Spiel sto&ppen"), this, [this] { table_.StopRun(); });
     mnStop_->setEnabled(false);
     spiel->addSeparator();
-    spiel->addAction(QStringLiteral("&Verläufe && Statistiken"), this,
-                     [this] { NotAvailable(QStringLiteral("Verläufe & Statistiken")); });
+    spiel->addAction(QStringLiteral("&Verläufe && Statistiken"), this, [this] {
+        OpenWindow(SecondaryWindow::Statistics, QStringLiteral("Verläufe & Statistiken"));
+    });
 
     QMenu* mentax = menuBar()->addMenu(QStringLiteral("Mentax"));
-    mentax->addAction(QStringLiteral("&Trainingszentrum..."), this,
-                      [this] { NotAvailable(QStringLiteral("Das Trainingszentrum")); });
-    mentax->addAction(QStringLiteral("Strategie&hinweise..."), this,
-                      [this] { NotAvailable(QStringLiteral("Strategiehinweise")); });
-    mentax->addAction(QStringLiteral("&Zählen üben..."), this,
-                      [this] { NotAvailable(QStringLiteral("Zählen üben")); });
+    mentax->addAction(QStringLiteral("&Trainingszentrum..."), this, [this] {
+        OpenWindow(SecondaryWindow::TrainingCentre, QStringLiteral("Das Trainingszentrum"));
+    });
+    mentax->addAction(QStringLiteral("Strategie&hinweise..."), this, [this] {
+        OpenWindow(SecondaryWindow::StrategyHints, QStringLiteral("Strategiehinweise"));
+    });
+    mentax->addAction(QStringLiteral("&Zählen üben..."), this, [this] {
+        OpenWindow(SecondaryWindow::CountingDrill, QStringLiteral("Zählen üben"));
+    });
 
     QMenu* extras = menuBar()->addMenu(QStringLiteral("Extras"));
-    extras->addAction(QStringLiteral("Programm&einstellungen..."), this,
-                      [this] { NotAvailable(QStringLiteral("Optionen & Regeln")); });
-    extras->addAction(QStringLiteral("&Spieler-Profile..."), this,
-                      [this] { NotAvailable(QStringLiteral("Spieler-Profile")); });
+    extras->addAction(QStringLiteral("Programm&einstellungen..."), this, [this] {
+        OpenWindow(SecondaryWindow::Options, QStringLiteral("Optionen & Regeln"));
+    });
+    extras->addAction(QStringLiteral("&Spieler-Profile..."), this, [this] {
+        OpenWindow(SecondaryWindow::Profiles, QStringLiteral("Spieler-Profile"));
+    });
 
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("Hilfe"));
     hilfe->addAction(QStringLiteral("&Inhalt"));  // the entry has no action of its own
@@ -129,7 +135,7 @@ void TableWindow::BuildMenu() {
                      [this] { NotAvailable(QStringLiteral("Die Hilfe")); });
     hilfe->addSeparator();
     hilfe->addAction(QStringLiteral("In&fo..."), this,
-                     [this] { NotAvailable(QStringLiteral("Info")); });
+                     [this] { OpenWindow(SecondaryWindow::Info, QStringLiteral("Info")); });
 }
 
 void TableWindow::BuildTableControls() {
@@ -190,22 +196,26 @@ void TableWindow::ConnectCommands() {
     connect(panel_->bBeenden, &QToolButton::clicked, this, [this] { table_.QuitButton(); });
     connect(panel_->bStart, &QToolButton::clicked, this, &TableWindow::StartClicked);
     connect(panel_->bStop, &QToolButton::clicked, this, [this] { table_.StopRun(); });
-    connect(panel_->bStatistik, &QToolButton::clicked, this,
-            [this] { NotAvailable(QStringLiteral("Verläufe & Statistiken")); });
+    connect(panel_->bStatistik, &QToolButton::clicked, this, [this] {
+        OpenWindow(SecondaryWindow::Statistics, QStringLiteral("Verläufe & Statistiken"));
+    });
     connect(panel_->bProfile, &QToolButton::clicked, this,
-            [this] { NotAvailable(QStringLiteral("Spieler-Profile")); });
-    connect(panel_->bStrategietabellen, &QToolButton::clicked, this,
-            [this] { NotAvailable(QStringLiteral("Das Trainingszentrum")); });
-    connect(panel_->bHinweise, &QToolButton::clicked, this,
-            [this] { NotAvailable(QStringLiteral("Strategiehinweise")); });
+            [this] { OpenWindow(SecondaryWindow::Profiles, QStringLiteral("Spieler-Profile")); });
+    connect(panel_->bStrategietabellen, &QToolButton::clicked, this, [this] {
+        OpenWindow(SecondaryWindow::TrainingCentre, QStringLiteral("Das Trainingszentrum"));
+    });
+    connect(panel_->bHinweise, &QToolButton::clicked, this, [this] {
+        OpenWindow(SecondaryWindow::StrategyHints, QStringLiteral("Strategiehinweise"));
+    });
     connect(panel_->bTraining, &QToolButton::clicked, this,
-            [this] { NotAvailable(QStringLiteral("Zählen üben")); });
+            [this] { OpenWindow(SecondaryWindow::CountingDrill, QStringLiteral("Zählen üben")); });
     connect(panel_->bOptionen, &QToolButton::clicked, this,
-            [this] { NotAvailable(QStringLiteral("Optionen & Regeln")); });
+            [this] { OpenWindow(SecondaryWindow::Options, QStringLiteral("Optionen & Regeln")); });
     connect(panel_->bNeues, &QToolButton::clicked, this,
-            [this] { NotAvailable(QStringLiteral("Gibt es Neues?")); });
-    connect(panel_->bLiveTische, &QToolButton::clicked, this,
-            [this] { NotAvailable(QStringLiteral("Live-Tische fürs Counten")); });
+            [this] { OpenWindow(SecondaryWindow::Update, QStringLiteral("Gibt es Neues?")); });
+    connect(panel_->bLiveTische, &QToolButton::clicked, this, [this] {
+        OpenWindow(SecondaryWindow::LiveTables, QStringLiteral("Live-Tische fürs Counten"));
+    });
     connect(panel_->bHelp, &QToolButton::clicked, this,
             [this] { NotAvailable(QStringLiteral("Die Hilfe")); });
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -226,6 +236,10 @@ void TableWindow::ConnectCommands() {
         auto* key = new QShortcut(QKeySequence(BoxFrame::ActionKey(action)), this);
         connect(key, &QShortcut::activated, this, [this, action] { KeyAction(action); });
     }
+}
+
+void TableWindow::OpenWindow(SecondaryWindow kind, const QString& what) {
+    if (windows_.Open(kind) == nullptr) NotAvailable(what);
 }
 
 void TableWindow::NotAvailable(const QString& what) {

@@ -8,6 +8,7 @@
 
 #include "engine/table_view.h"
 #include "settings/window_positions.h"
+#include "ui/common/window_opener.h"
 #include "ui/table/table_layout.h"
 
 class QAction;
@@ -54,6 +55,10 @@ class TableWindow : public QMainWindow, public TableView {
     void SizeSliderReleased();
     void PlacePauseControls();
     void SaveWindowPositions();
+
+    // The secondary windows that the tool bar and the menu open; the program
+    // registers how each is made.
+    WindowOpener& Windows() { return windows_; }
 
     // --- parts, for the program and its tests ---
     BoxFrame* Frame(int box) const { return frames_[box - 1]; }
@@ -111,9 +116,11 @@ class TableWindow : public QMainWindow, public TableView {
     void PlaceFramesAtDefaults();
     void StartClicked();
     void KeyAction(Action action);
+    void OpenWindow(SecondaryWindow kind, const QString& what);
     void NotAvailable(const QString& what);
 
     Table& table_;
+    WindowOpener windows_;
     QRect screen_;
     std::string settingsFolder_;
 
