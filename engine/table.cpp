@@ -47,7 +47,8 @@ void Table::ApplyProfile(int box, const BoxProfile& profile) {
     b.inPlay = profile.active;
     b.isRobot = profile.robot;
     b.capital = profile.capital;
-    b.unitValue = profile.unitValue;
+    // A unit of no money (or less) would give a stake that pays the box.
+    b.unitValue = std::max(profile.unitValue, 1);
     if (view_ == nullptr) return;
     view_->SetBoxName(box, b.isRobot ? "Robot für " + b.name : b.name);
     ShowCapital(box);
@@ -61,7 +62,7 @@ void Table::RefreshView() {
         view_->SetBoxName(box, b.isRobot ? "Robot für " + b.name : b.name);
         ShowCapital(box);
         view_->SetUnits(box, b.units);
-        view_->SetStakeHeight(box, Money(static_cast<float>(b.unitValue * b.units), 0));
+        view_->SetStakeHeight(box, Money(b.StakeOfUnits(b.units), 0));
         view_->SetGauge(box, b.gauge, settings_.actionTime);
         for (int a = 0; a < ACTION_COUNT; ++a) {
             view_->SetActionEnabled(box, static_cast<Action>(a), b.enabled[a]);

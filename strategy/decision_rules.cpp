@@ -62,14 +62,14 @@ bool ShouldSurrender(const TPlayerBox& box, int dealerValue, bool soft,
 }
 
 HitAnswer ShouldHit(TPlayerBox& box, int hand, int dealerValue, bool soft,
-                    const StrategyContext& context) {
+                    const StrategyContext& context, bool mayDouble) {
     const THand& h = box.Hand(hand);
     return ShouldHitWithTotal(box, hand, TotalOf(h.cards.data(), h.cardCount), dealerValue, soft,
-                              context);
+                              context, mayDouble);
 }
 
 HitAnswer ShouldHitWithTotal(TPlayerBox& box, int hand, HandTotal current, int dealerValue,
-                             bool soft, const StrategyContext& context) {
+                             bool soft, const StrategyContext& context, bool mayDouble) {
     const THand& h = box.Hand(hand);
     if (box.isSplit && h.cardCount > 0 && CardValue(h.cards[0]) == 11 &&
         context.rules.splitAcesOneCard) {
@@ -89,7 +89,9 @@ HitAnswer ShouldHitWithTotal(TPlayerBox& box, int hand, HandTotal current, int d
                    : HitAnswer::Stand;
     }
     if (total >= 18) return HitAnswer::Stand;
-    if (ShouldDouble(box, hand, dealerValue, false, context)) return HitAnswer::Double;
+    if (mayDouble && ShouldDouble(box, hand, dealerValue, false, context)) {
+        return HitAnswer::Double;
+    }
     if (total <= 11) return HitAnswer::Hit;
     return context.count < static_cast<float>(HardHitIndex.At(total, dealerValue))
                ? HitAnswer::Hit
