@@ -83,8 +83,8 @@ DownloadResult Fetch(QNetworkAccessManager& manager, const QUrl& url, const QStr
     if (timedOut) {
         result.error = QStringLiteral("Der Server hat zu lange nicht geantwortet.");
     } else if (tooLarge) {
-        result.error = QStringLiteral("Die Datei ist größer als erlaubt (%1 Bytes).")
-                           .arg(options.maxBytes);
+        result.error =
+            QStringLiteral("Die Datei ist größer als erlaubt (%1 Bytes).").arg(options.maxBytes);
     } else if (writeFailed) {
         result.error = QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2")
                            .arg(path, file.errorString());

@@ -24,7 +24,10 @@ TEST(VersionFile, TheLastOfThreeRecordsCounts) {
 TEST(VersionFile, TheFirstEightBytesAndTheRestOfTheFieldAreIgnored) {
     EXPECT_EQ(LatestVersionOf(Record("1.1.1.0", '\xff')), "1.1.1.0");
     EXPECT_EQ(LatestVersionOf(Record("")), "");
-    EXPECT_EQ(LatestVersionOf(Record("V\xe4" "2")), "V\xc3\xa4" "2");  // Windows-1252 ä
+    EXPECT_EQ(LatestVersionOf(Record("V\xe4"
+                                     "2")),
+              "V\xc3\xa4"
+              "2");  // Windows-1252 ä
 }
 
 TEST(VersionFile, ShortIncompleteOrGarbledFilesGiveNoVersion) {

@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "ui/common/window_style.h"
@@ -65,6 +66,7 @@ QPushButton* LogoButton(const QPixmap& logo, const QString& accessibleName, cons
     button->setObjectName(QString::fromLatin1(name));
     button->setIcon(QIcon(logo));
     button->setIconSize(logo.size());
+    button->setFixedSize(logo.size() + QSize(8, 8));
     button->setFlat(true);
     button->setCursor(Qt::PointingHandCursor);
     button->setAccessibleName(accessibleName);
@@ -111,10 +113,10 @@ LiveTablesWindow::LiveTablesWindow(ServiceEnvironment env, QWidget* parent)
                              "LSysAnz", this);
     sysAnz->setProperty("role", "heading");
 
-    auto* image1 = LogoButton(CasinoLogo(QStringLiteral("Aurelia"), QStringLiteral("Live Casino"),
-                                         QColor(0x6a, 0x14, 0x1c), QColor(0x3a, 0x08, 0x0e),
-                                         QStringLiteral("♥")),
-                              QStringLiteral("Casino Aurelia öffnen"), "Image1", this);
+    auto* image1 = LogoButton(
+        CasinoLogo(QStringLiteral("Aurelia"), QStringLiteral("Live Casino"),
+                   QColor(0x6a, 0x14, 0x1c), QColor(0x3a, 0x08, 0x0e), QStringLiteral("♥")),
+        QStringLiteral("Casino Aurelia öffnen"), "Image1", this);
     auto* image2 = LogoButton(
         CasinoLogo(QStringLiteral("Nordlicht"), QStringLiteral("Live Blackjack"),
                    QColor(0x14, 0x3a, 0x6a), QColor(0x08, 0x1c, 0x3a), QStringLiteral("♠")),
@@ -148,11 +150,22 @@ LiveTablesWindow::LiveTablesWindow(ServiceEnvironment env, QWidget* parent)
 
 void LiveTablesWindow::OpenCasino(const QUrl& page) {
     if (!env_.isOnline()) {
-        env_.inform(QStringLiteral("Für den Aufruf aktueller Gewinnzahlen muss eine Verbindung "
-                                   "zum Internet bestehen."));
+        env_.inform(
+            QStringLiteral("Für den Aufruf aktueller Gewinnzahlen muss eine Verbindung "
+                           "zum Internet bestehen."));
         return;
     }
     env_.openUrl(page);
+}
+
+void LiveTablesWindow::showEvent(QShowEvent* event) {
+    // Centred on the table window the first time it appears; after that
+    // where the user left it.
+    if (!placed_ && parentWidget() != nullptr) {
+        move(parentWidget()->frameGeometry().center() - rect().center());
+        placed_ = true;
+    }
+    QWidget::showEvent(event);
 }
 
 }  // namespace tavexo

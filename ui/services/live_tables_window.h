@@ -21,10 +21,14 @@ class LiveTablesWindow : public QWidget {
     static QUrl FirstCasinoPage();
     static QUrl SecondCasinoPage();
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void OpenCasino(const QUrl& page);
 
     ServiceEnvironment env_;
+    bool placed_ = false;
 };
 
 }  // namespace tavexo

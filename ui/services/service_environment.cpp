@@ -44,7 +44,8 @@ ServiceEnvironment DesktopServiceEnvironment(const QString& dataFolder,
     };
     env.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     env.endForUpdate = [] {
-        StartSelfReplace(QCoreApplication::applicationFilePath(), QCoreApplication::applicationPid());
+        StartSelfReplace(QCoreApplication::applicationFilePath(),
+                         QCoreApplication::applicationPid());
         // Nothing is saved: the installer takes over from here.
         QCoreApplication::exit(0);
     };

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -25,6 +26,9 @@ QLabel* Note(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setWordWrap(true);
     label->setProperty("role", "note");
+    // Room for the wrapped lines: a group box does not ask its labels for
+    // their height at the width they get.
+    label->setMinimumHeight(label->fontMetrics().lineSpacing() * 3);
     return label;
 }
 
@@ -66,7 +70,8 @@ UpdateWindow::UpdateWindow(ServiceEnvironment env, QWidget* parent)
     checkLayout->addWidget(new QLabel(QStringLiteral("Verfügbare Version"), check), 1, 1);
     checkLayout->addWidget(lVerfuegbar_, 1, 2);
 
-    auto* download = new QGroupBox(QStringLiteral("Download"), this);
+    auto* download = new QGroupBox(this);
+    download->setProperty("plain", true);
     bDownload_ = new QPushButton(QStringLiteral("Download"), download);
     bDownload_->setObjectName(QStringLiteral("BDownload"));
     bDownload_->setEnabled(false);
@@ -77,7 +82,8 @@ UpdateWindow::UpdateWindow(ServiceEnvironment env, QWidget* parent)
                                    download),
                               1);
 
-    auto* install = new QGroupBox(QStringLiteral("Installation"), this);
+    auto* install = new QGroupBox(this);
+    install->setProperty("plain", true);
     bInstallation_ = new QPushButton(QStringLiteral("Installation"), install);
     bInstallation_->setObjectName(QStringLiteral("BInstallation"));
     bInstallation_->setEnabled(false);
@@ -98,11 +104,13 @@ UpdateWindow::UpdateWindow(ServiceEnvironment env, QWidget* parent)
     news_->setObjectName(QStringLiteral("Meldungen"));
     news_->setAccessibleName(QStringLiteral("Letzte Meldungen"));
     news_->setOpenExternalLinks(true);
+    news_->setPlaceholderText(QStringLiteral("Hier erscheinen die Meldungen des Herstellers."));
     auto* newsLayout = new QVBoxLayout(newsGroup);
     newsLayout->addWidget(bMeldungen_, 0, Qt::AlignLeft);
     newsLayout->addWidget(news_, 1);
 
     auto* left = new QVBoxLayout;
+    left->setSpacing(4);
     left->addWidget(check);
     left->addWidget(download);
     left->addWidget(install);
@@ -115,6 +123,8 @@ UpdateWindow::UpdateWindow(ServiceEnvironment env, QWidget* parent)
     bar->addWidget(bSchliessen);
     bar->addStretch(1);
     auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(8, 8, 8, 8);
+    outer->setSpacing(6);
     outer->addLayout(bar);
     outer->addLayout(columns, 1);
 
@@ -182,8 +192,9 @@ void UpdateWindow::CheckVersion() {
 
 void UpdateWindow::DownloadInstaller() {
     if (!env_.isOnline()) {
-        env_.inform(QStringLiteral("Für den Download der Installations-Datei muss eine "
-                                   "Verbindung zum Internet bestehen.\n\nIch breche ab."));
+        env_.inform(
+            QStringLiteral("Für den Download der Installations-Datei muss eine "
+                           "Verbindung zum Internet bestehen.\n\nIch breche ab."));
         return;
     }
     const QString installer = env_.dataFolder + QStringLiteral("Update.exe");
@@ -210,8 +221,9 @@ void UpdateWindow::Install() {
     if (!proceed) {
         env_.inform(QStringLiteral("Installation wurde auf Ihren Wunsch abgebrochen. Sie  "
                                    "könnnen das Update manuell durch ") +
-                    manual + QStringLiteral(" starten.\n\nZuvor muss das Programm geschlossen "
-                                            "und die Datei ") +
+                    manual +
+                    QStringLiteral(" starten.\n\nZuvor muss das Programm geschlossen "
+                                   "und die Datei ") +
                     q + QStringLiteral("TVX.exe") + q + QStringLiteral(" im Verzeichnis ") +
                     env_.programFolder + QStringLiteral(" gelöscht werden."));
         return;
@@ -227,8 +239,9 @@ void UpdateWindow::Install() {
 
 void UpdateWindow::ShowNews() {
     if (!env_.isOnline()) {
-        env_.inform(QStringLiteral("Für den Aufruf der Meldungen muss eine Verbindung zum "
-                                   "Internet bestehen.\n\nIch breche erst einmal ab."));
+        env_.inform(
+            QStringLiteral("Für den Aufruf der Meldungen muss eine Verbindung zum "
+                           "Internet bestehen.\n\nIch breche erst einmal ab."));
         return;
     }
     // QTextBrowser shows HTML but fetches nothing itself: the page comes
@@ -240,6 +253,16 @@ void UpdateWindow::ShowNews() {
     }
     QFile file(page);
     if (file.open(QIODevice::ReadOnly)) news_->setHtml(QString::fromUtf8(file.readAll()));
+}
+
+void UpdateWindow::showEvent(QShowEvent* event) {
+    // Centred on the table window the first time it appears; after that
+    // where the user left it.
+    if (!placed_ && parentWidget() != nullptr) {
+        move(parentWidget()->frameGeometry().center() - rect().center());
+        placed_ = true;
+    }
+    QWidget::showEvent(event);
 }
 
 }  // namespace tavexo

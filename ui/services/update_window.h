@@ -25,11 +25,15 @@ class UpdateWindow : public QWidget {
     void Install();
     void ShowNews();
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     QUrl ServerFile(const QString& path) const;
     bool Download(const QString& path, const QString& target);
 
     ServiceEnvironment env_;
+    bool placed_ = false;
     QPushButton* bPruefen_ = nullptr;
     QPushButton* bDownload_ = nullptr;
     QPushButton* bInstallation_ = nullptr;
