@@ -11,6 +11,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "engine/table.h"
 #include "stats/grid_file.h"
 #include "stats/grid_layouts.h"
@@ -25,7 +27,8 @@ namespace tavexo {
 
 namespace {
 
-constexpr int DETAILS_HEIGHT = 418;
+// 418 pixels hold the 21 rows in the original font; ours needs a little more.
+constexpr int DETAILS_HEIGHT = 440;
 constexpr int DETAILS_GAP = 6;
 
 QString FromUtf8(const std::string& text) {
@@ -94,6 +97,11 @@ QString BoxPage::BoxName() const {
 void BoxPage::SetDetailsHidden(bool hidden) {
     detailsFrame_->setVisible(!hidden);
     historyFrame_->SetDetailsHidden(hidden);
+}
+
+void BoxPage::SetDetailsHeight(int height) {
+    const int total = std::max(split_->height(), 2 * height);
+    split_->setSizes({total - height, height});
 }
 
 void BoxPage::RefreshHistory() {

@@ -47,6 +47,9 @@ class BoxPage : public QWidget {
     CountCharts* Charts() const { return charts_; }
 
     void SetDetailsHidden(bool hidden);
+    // The detail statistics' share of the page when the window is smaller
+    // than its usual size; the user can move the split.
+    void SetDetailsHeight(int height);
     void RefreshHistory();
     void RefreshDetails();
 

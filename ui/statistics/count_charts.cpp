@@ -55,6 +55,11 @@ bool ReadAmount(const std::string& cell, double& value) {
     return ok;
 }
 
+// A bar's label: the count, and below it the number of games.
+QString GamesLabel(const QString& count, quint64 games) {
+    return QStringLiteral("%1<br>%2 Sp.").arg(count.toHtmlEscaped()).arg(games);
+}
+
 QChart* NewChart(const QString& title) {
     auto* chart = new QChart;
     chart->setTitle(title);
@@ -179,6 +184,8 @@ void CountCharts::RebuildCapital() {
     StyleAxis(y, QStringLiteral("Kapital (€)"));
     const double margin = std::max(1.0, (highest - lowest) * 0.05);
     y->setRange(lowest - margin, highest + margin);
+    y->applyNiceNumbers();
+    y->setLabelFormat(QStringLiteral("%.0f"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(x);
@@ -190,21 +197,26 @@ void CountCharts::RebuildCounts() {
     QList<qreal> results;
     if (byBet_->isChecked()) {
         const CountBins& bins = table_.BetCountBins(box_);
+        // The bins that hold rounds, and at least -3 .. +3.
+        int first = -3, last = 3;
         for (int bin = CountBins::LOWEST; bin <= CountBins::HIGHEST; ++bin) {
+            if (bins.At(bin).rounds == 0) continue;
+            first = std::min(first, bin);
+            last = std::max(last, bin);
+        }
+        for (int bin = first; bin <= last; ++bin) {
             QString label = QString::number(bin);
             if (bin == CountBins::LOWEST) label = QStringLiteral("≤ %1").arg(bin);
             if (bin == CountBins::HIGHEST) label = QStringLiteral("≥ %1").arg(bin);
             if (bin > 0 && bin < CountBins::HIGHEST) label.prepend(QLatin1Char('+'));
-            categories << QStringLiteral("%1\n%2").arg(label).arg(bins.At(bin).rounds);
+            categories << GamesLabel(label, bins.At(bin).rounds);
             results << bins.At(bin).result;
         }
         note_->setText(BET_NOTE);
     } else {
         for (int bucket : BUCKETS_BY_COUNT) {
             const TBucketStats& s = table_.Stats().At(box_, bucket);
-            categories << QStringLiteral("%1\n%2")
-                              .arg(QString::fromUtf8(BUCKET_LABELS[bucket - 1]))
-                              .arg(s.games);
+            categories << GamesLabel(QString::fromUtf8(BUCKET_LABELS[bucket - 1]), s.games);
             results << static_cast<qreal>(s.wonMoney) + static_cast<qreal>(s.lostMoney);
         }
         note_->setText(BUCKET_NOTE);
@@ -222,13 +234,15 @@ void CountCharts::RebuildCounts() {
     chart->addSeries(series);
     auto* x = new QBarCategoryAxis;
     x->append(categories);
-    StyleAxis(x, QStringLiteral("Zählwert und Zahl der Spiele"));
+    StyleAxis(x, QStringLiteral("Zählwert und Zahl der Spiele (Sp.)"));
     auto* y = new QValueAxis;
     StyleAxis(y, QStringLiteral("Ergebnis (€)"));
     const auto [low, high] = std::minmax_element(results.begin(), results.end());
     const double bottom = std::min(0.0, *low), top = std::max(0.0, *high);
     const double margin = std::max(1.0, (top - bottom) * 0.05);
     y->setRange(bottom - (bottom < 0 ? margin : 0), top + margin);
+    y->applyNiceNumbers();
+    y->setLabelFormat(QStringLiteral("%.0f"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(x);

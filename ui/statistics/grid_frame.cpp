@@ -1,11 +1,15 @@
 #include "ui/statistics/grid_frame.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "stats/grid_layouts.h"
 #include "ui/common/text_grid_model.h"
@@ -15,8 +19,21 @@ namespace tavexo {
 namespace {
 
 constexpr int ROW_HEIGHT = 17;
+constexpr int GRID_POINT_SIZE = 9;  // as the style sheet sets for role "grid"
 const QString HIDE_DETAILS = QStringLiteral("▼ ausblenden");
 const QString SHOW_DETAILS = QStringLiteral("▲ einblenden");
+
+// The grids' columns are as wide as the layout says, or as their title and
+// their widest usual text need in the grid's font, whichever is more.
+int ColumnWidth(int layoutWidth, const char* title, const QString& widestText) {
+    QFont font = QApplication::font();
+    font.setPointSize(GRID_POINT_SIZE);
+    const QFontMetrics cells(font);
+    font.setBold(true);
+    const QFontMetrics titles(font);
+    return std::max({layoutWidth, titles.horizontalAdvance(QString::fromUtf8(title)) + 18,
+                     cells.horizontalAdvance(widestText) + 10});
+}
 
 QPushButton* ToolButton(const QString& caption, const QString& name, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
@@ -81,6 +98,7 @@ GridFrame::GridFrame(Kind kind, TextGridModel* model, QWidget* parent)
     view_->setObjectName(history ? QStringLiteral("GVerlauf") : QStringLiteral("GStatistik"));
     view_->setAccessibleName(history ? QStringLiteral("Spielverlauf")
                                      : QStringLiteral("Detailstatistik"));
+    view_->setProperty("role", QStringLiteral("grid"));
     view_->setModel(model);
     view_->setWordWrap(false);
     view_->setSelectionMode(QAbstractItemView::ContiguousSelection);
@@ -96,7 +114,13 @@ GridFrame::GridFrame(Kind kind, TextGridModel* model, QWidget* parent)
             view_->setColumnWidth(c, HISTORY_COLUMN_WIDTHS[c]);
         view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     } else {
-        for (int c = 0; c < DETAIL_COLUMNS; ++c) view_->setColumnWidth(c, DETAIL_COLUMN_WIDTHS[c]);
+        for (int c = 0; c < DETAIL_COLUMNS; ++c) {
+            const QString widest = c == 0             ? QStringLiteral("-1 >= Z > -3")
+                                   : c == 5 || c == 6 ? QStringLiteral("-10.000,0 €")
+                                                      : QStringLiteral("100,00 %");
+            view_->setColumnWidth(c,
+                                  ColumnWidth(DETAIL_COLUMN_WIDTHS[c], DETAIL_TITLES[c], widest));
+        }
     }
 
     auto* layout = new QVBoxLayout(this);

@@ -23,6 +23,8 @@ constexpr int CLIENT_WIDTH = 1217;
 constexpr int CLIENT_HEIGHT = 874;
 constexpr int TOOLBAR_HEIGHT = 40;
 constexpr int LEGEND_HEIGHT = 22;
+// 418 pixels hold the 21 rows in the original font; ours needs a little more.
+constexpr int DETAILS_HEIGHT = 440;
 
 QPushButton* HelpButton(QWidget* parent, const QString& name) {
     auto* button = new QPushButton(QStringLiteral("Hilfe"), parent);
@@ -96,6 +98,10 @@ void StatisticsWindow::FitInto(const QRect& available) {
     const int width = std::min(CLIENT_WIDTH, available.width() - 16);
     const int height = std::min(CLIENT_HEIGHT, available.height() - 40);
     resize(width, height);
+    // On a small screen the history keeps room for a dozen rows.
+    const int details =
+        height >= CLIENT_HEIGHT ? DETAILS_HEIGHT : std::max(200, (height - 220) / 2);
+    for (BoxPage* page : boxPages_) page->SetDetailsHeight(details);
     move(available.x() + (available.width() - width) / 2,
          available.y() + std::max(0, (available.height() - height - 30) / 2));
 }
