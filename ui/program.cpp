@@ -12,6 +12,8 @@
 #include "stats/grid_layouts.h"
 #include "ui/common/locale_text_format.h"
 #include "ui/common/print_grid.h"
+#include "ui/services/live_tables_window.h"
+#include "ui/services/update_window.h"
 #include "ui/start/start_screen.h"
 #include "ui/statistics/desktop_spreadsheet.h"
 #include "ui/statistics/statistics_window.h"
@@ -76,6 +78,17 @@ void Program::RegisterWindows() {
     WindowOpener& windows = window_->Windows();
     windows.Register(SecondaryWindow::Statistics, [this] { return CreateStatisticsWindow(); });
     windows.CreateHidden(SecondaryWindow::Statistics);
+    const auto services = [this] {
+        return DesktopServiceEnvironment(QString::fromStdString(folders_.dataFolder),
+                                         QString::fromStdString(folders_.programFolder),
+                                         QString::fromStdString(folders_.tempDownloadFile));
+    };
+    windows.Register(SecondaryWindow::Update,
+                     [this, services] { return new UpdateWindow(services(), window_.get()); });
+    windows.CreateHidden(SecondaryWindow::Update);
+    windows.Register(SecondaryWindow::LiveTables,
+                     [this, services] { return new LiveTablesWindow(services(), window_.get()); });
+    windows.CreateHidden(SecondaryWindow::LiveTables);
 }
 
 StatisticsWindow* Program::CreateStatisticsWindow() {
