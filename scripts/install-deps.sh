@@ -9,7 +9,7 @@ PACKAGES=(
     qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-svg-dev qt6-translations-l10n
     qt6-documentation-tools libqt6sql6-sqlite
     libgl-dev libxlsxwriter-dev
-    xvfb xauth imagemagick sox espeak-ng
+    xvfb xauth imagemagick poppler-utils sox espeak-ng
 )
 
 missing=()
