@@ -10,6 +10,8 @@
 #include "settings/settings_store.h"
 #include "settings/window_positions.h"
 #include "ui/common/locale_text_format.h"
+#include "ui/dialogs/options_dialog.h"
+#include "ui/dialogs/profiles_dialog.h"
 #include "ui/start/start_screen.h"
 #include "ui/table/table_window.h"
 
@@ -69,7 +71,10 @@ void Program::Start() {
 // from start-up on (CreateHidden) or only from its first opening.
 void Program::RegisterWindows() {
     WindowOpener& windows = window_->Windows();
-    (void)windows;
+    windows.Register(SecondaryWindow::Profiles,
+                     [this] { return new ProfilesDialog(*this, window_.get()); });
+    windows.Register(SecondaryWindow::Options,
+                     [this] { return new OptionsDialog(*this, window_.get()); });
 }
 
 void Program::CreateTableWindow() {

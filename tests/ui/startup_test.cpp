@@ -248,16 +248,12 @@ void StartupTest::windowsNotBuiltYetSaySo_data() {
     QTest::addColumn<QString>("name");
     QTest::newRow("statistics") << "BStatistik"
                                 << "Verläufe & Statistiken";
-    QTest::newRow("profiles") << "BProfile"
-                              << "Spieler-Profile";
     QTest::newRow("training centre") << "BStrategietabellen"
                                      << "Das Trainingszentrum";
     QTest::newRow("hints") << "BHinweise"
                            << "Strategiehinweise";
     QTest::newRow("drill") << "BTraining"
                            << "Zählen üben";
-    QTest::newRow("options") << "BOptionen"
-                             << "Optionen & Regeln";
     QTest::newRow("update") << "bsSkinSpeedButton1"
                             << "Gibt es Neues?";
     QTest::newRow("live tables") << "bsSkinSpeedButton2"
