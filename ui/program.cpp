@@ -12,6 +12,8 @@
 #include "ui/common/locale_text_format.h"
 #include "ui/dialogs/options_dialog.h"
 #include "ui/dialogs/profiles_dialog.h"
+#include "ui/services/live_tables_window.h"
+#include "ui/services/update_window.h"
 #include "ui/start/start_screen.h"
 #include "ui/table/table_window.h"
 
@@ -75,6 +77,17 @@ void Program::RegisterWindows() {
                      [this] { return new ProfilesDialog(*this, window_.get()); });
     windows.Register(SecondaryWindow::Options,
                      [this] { return new OptionsDialog(*this, window_.get()); });
+    const auto services = [this] {
+        return DesktopServiceEnvironment(QString::fromStdString(folders_.dataFolder),
+                                         QString::fromStdString(folders_.programFolder),
+                                         QString::fromStdString(folders_.tempDownloadFile));
+    };
+    windows.Register(SecondaryWindow::Update,
+                     [this, services] { return new UpdateWindow(services(), window_.get()); });
+    windows.CreateHidden(SecondaryWindow::Update);
+    windows.Register(SecondaryWindow::LiveTables,
+                     [this, services] { return new LiveTablesWindow(services(), window_.get()); });
+    windows.CreateHidden(SecondaryWindow::LiveTables);
 }
 
 void Program::CreateTableWindow() {
