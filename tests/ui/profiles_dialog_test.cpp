@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -228,6 +229,12 @@ void ProfilesDialogTest::hidingInactiveBoxesActsAtOnce() {
     Save(dialog);
     BoxFrame* box5 = window().Frame(5);
     QVERIFY(box5->isVisible());  // inactive, rolled up, still shown
+    // Its statistics page goes at once, the others stay.
+    auto* pages =
+        window().Windows().Existing(SecondaryWindow::Statistics)->findChild<QTabWidget*>();
+    QVERIFY(pages != nullptr);
+    QVERIFY(!pages->isTabVisible(4));
+    QVERIFY(pages->isTabVisible(3));
 
     QCheckBox* hide = Child<QCheckBox>(dialog, "cbHide");
     QVERIFY(!hide->isChecked());
