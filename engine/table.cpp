@@ -59,7 +59,7 @@ bool Table::TakeOverProfile(int box, const BoxProfile& profile) {
     TPlayerBox& b = Box(box);
     b.isRobot = profile.robot;
     b.capital = profile.capital;
-    b.unitValue = profile.unitValue;
+    b.unitValue = std::max(profile.unitValue, 1);  // as ApplyProfile
     // The stake of a round in progress stays as charged; only the label that
     // shows what the units are worth follows the new unit value.
     bool waits = false;
@@ -76,7 +76,7 @@ bool Table::TakeOverProfile(int box, const BoxProfile& profile) {
     if (view_ == nullptr) return waits;
     view_->SetBoxName(box, b.isRobot ? "Robot für " + b.name : b.name);
     ShowCapital(box);
-    view_->SetStakeHeight(box, Money(static_cast<float>(b.unitValue * b.units), 0));
+    view_->SetStakeHeight(box, Money(b.StakeOfUnits(b.units), 0));
     // A box that plays on keeps the stake and total of its round on screen.
     if ((changes && !waits) || !b.inPlay) ApplyBoxAppearance(b.inPlay, box);
     return waits;

@@ -12,6 +12,7 @@ PACKAGES=(
     libgl-dev libxlsxwriter-dev
     xvfb xauth imagemagick poppler-utils sox espeak-ng
     python3 python3-openpyxl
+    clang-14 libclang-rt-14-dev
 )
 
 missing=()
