@@ -3,8 +3,11 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 ARGS       ?=
+# Our own builds treat warnings as errors; ccache is used where installed.
+CMAKE_FLAGS := -DTAVEXO_WERROR=ON $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+RELEASE_BUILD ?= build-release
 
-.PHONY: all deps configure build run test sim bench sanitize format format-check clean
+.PHONY: all deps configure build run test sim bench sanitize release format format-check clean
 
 all: build
 
@@ -12,7 +15,7 @@ deps:
 	@scripts/install-deps.sh
 
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -31,10 +34,15 @@ bench: build
 
 # The core tests once more under AddressSanitizer and UBSan.
 sanitize: deps
-	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTAVEXO_SANITIZE=ON \
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTAVEXO_SANITIZE=ON $(CMAKE_FLAGS) \
 		-DTAVEXO_BUILD_UI=OFF -DTAVEXO_BUILD_BENCH=OFF >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS) --target core_tests
 	@cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS) -R '^core\.'
+
+# A packager's optimised build, warnings as errors, so that -O3 stays clean.
+release: deps
+	@cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(RELEASE_BUILD) -j $(JOBS)
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
@@ -43,4 +51,4 @@ format-check:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 clean:
-	@rm -rf $(BUILD) $(ASAN_BUILD)
+	@rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD)

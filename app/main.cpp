@@ -6,9 +6,9 @@
 #include <QTranslator>
 
 #include "app/screenshot_mode.h"
-#include "ui/locale_text_format.h"
+#include "ui/common/locale_text_format.h"
 #include "ui/program.h"
-#include "ui/start.h"
+#include "ui/start/start_screen.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -8,10 +8,10 @@
 #include <cstdio>
 
 #include "settings/profiles.h"
-#include "ui/main_window.h"
 #include "ui/program.h"
-#include "ui/start.h"
-#include "ui/top_panel.h"
+#include "ui/start/start_screen.h"
+#include "ui/table/table_window.h"
+#include "ui/table/top_panel.h"
 
 namespace tavexo {
 
@@ -35,8 +35,8 @@ void ScreenshotMode::Begin() {
         Ready();
         return;
     }
-    if (TFStart* start = program_.StartScreen()) start->FadeOver();
-    TFMain& window = program_.Window();
+    if (StartScreen* start = program_.StartWindow()) start->FadeOver();
+    TableWindow& window = program_.Window();
     bool ok = false;
     const int slider = qEnvironmentVariableIntValue("TAVEXO_SCREENSHOT_SLIDER", &ok);
     if (ok) window.SizeSlider()->setValue(slider);

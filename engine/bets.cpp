@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "engine/bet_ramp.h"
 #include "engine/table.h"
 
 namespace tavexo {

@@ -3,9 +3,17 @@
 #include <array>
 #include <cstdint>
 
-#include "strategy/counting.h"
-
 namespace tavexo {
+
+// The Hi-Lo count of the shoe in play; reset with every new shoe.
+struct TCount {
+    int32_t RunningCount = 0;
+    float RelativeCount = 0.0f;
+};
+
+// The running count per remaining deck; decks are rounded half to even, and
+// with 26 or fewer cards left (0 decks) the count is doubled instead.
+float ComputeRelativeCount(int32_t runningCount, int32_t shoeTotal, int32_t shoePosition);
 
 namespace detail {
 

@@ -36,11 +36,11 @@ void Table::RoundLoop() {
             host_.ShowInformation(
                 "Keine Spieler mit Einsatz am Tisch.Die Karten bleiben im Schlitten.");
             state_.stopRequested = true;
-            Schalter(true);
+            SetIdleControls(true);
             state_.running = false;
             return;
         }
-        Schalter(false);
+        SetIdleControls(false);
         state_.running = true;
         roundInProgress_ = true;
 
@@ -51,7 +51,7 @@ void Table::RoundLoop() {
         Settle();
         roundInProgress_ = false;
 
-        Schalter2(true);
+        SetBettingEnabled(true);
         Pump();
         if (settings_.training.trainingMode) CollectBets(false, true);
         WaitBetweenRounds();
@@ -66,7 +66,7 @@ void Table::RoundLoop() {
     }
     Beep();
     RunStatisticsSummary();
-    Schalter(true);
+    SetIdleControls(true);
     state_.running = false;
     if (view_ != nullptr) view_->ShowStopIndicator(false);
 }
@@ -111,12 +111,12 @@ void Table::QuitButton() {
     }
 }
 
-void Table::Schalter(bool spielstopp) {
-    if (view_ != nullptr) view_->SetIdleControls(spielstopp);
-    Schalter2(spielstopp);
+void Table::SetIdleControls(bool idle) {
+    if (view_ != nullptr) view_->SetIdleControls(idle);
+    SetBettingEnabled(idle);
 }
 
-void Table::Schalter2(bool enabled) {
+void Table::SetBettingEnabled(bool enabled) {
     for (TPlayerBox& b : boxes_) {
         b.betEnabled = enabled;
         b.unitsEnabled = enabled;

@@ -2,6 +2,7 @@
 // history row.
 #include <string>
 
+#include "engine/history_row.h"
 #include "engine/table.h"
 #include "stats/history.h"
 #include "stats/statistics_summary.h"

@@ -12,11 +12,11 @@
 #include "engine/table_host.h"
 #include "engine/table_state.h"
 #include "engine/table_view.h"
+#include "settings/profiles.h"
 #include "settings/program_settings.h"
 #include "stats/bucket_stats.h"
 #include "stats/text_format.h"
 #include "stats/text_grid.h"
-#include "strategy/counting.h"
 
 namespace tavexo {
 
@@ -42,15 +42,6 @@ class TableObserver {
     virtual void BoxRoundSettled(const TBoxSettlement& s) { BoxSettled(s.box, s.result, s.stake); }
     // The short form, for observers that need no more than the money.
     virtual void BoxSettled(int /*box*/, float /*result*/, float /*stake*/) {}
-};
-
-// A player profile as the boxes take it over.
-struct BoxProfile {
-    std::string name;
-    bool active = true;
-    bool robot = false;
-    float capital = 1000.0f;
-    int32_t unitValue = 5;
 };
 
 // The blackjack table: shoe, seven boxes, dealer, count, statistics and the
@@ -143,8 +134,8 @@ class Table {
   private:
     // Round cycle.
     void RoundLoop();
-    void Schalter(bool spielstopp);
-    void Schalter2(bool enabled);
+    void SetIdleControls(bool idle);
+    void SetBettingEnabled(bool enabled);
     void WaitWhilePaused() {
         while (state_.paused && !headless_) host_.WaitEvents();
     }

@@ -3,7 +3,6 @@
 #include <bit>
 #include <cmath>
 
-#include "engine/table.h"
 #include "settings/cp1252.h"
 
 namespace tavexo {

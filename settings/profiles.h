@@ -9,7 +9,14 @@
 
 namespace tavexo {
 
-struct BoxProfile;
+// A player profile as the boxes take it over.
+struct BoxProfile {
+    std::string name;
+    bool active = true;
+    bool robot = false;
+    float capital = 1000.0f;
+    int32_t unitValue = 5;
+};
 
 inline constexpr int PROFILE_COUNT = 7;
 inline constexpr size_t PROFILE_FILE_SIZE = 1864;

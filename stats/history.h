@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "engine/table_state.h"
 #include "stats/text_format.h"
 #include "stats/text_grid.h"
 
@@ -23,16 +22,6 @@ struct HistoryRow {
     float startCapital = 0.0f;
     float turnover = 0.0f;
 };
-
-// "As 10", "6 5 K": the rank names in the order dealt.
-std::string CardsText(const CardCode* cards, int count);
-// "8 3 K + 8 10" after a split, else the first hand's names.
-std::string BoxCardsText(const TPlayerBox& box);
-// "21" or "21 + 18".
-std::string BoxTotalText(const TPlayerBox& box);
-
-HistoryRow HistoryRowOf(const TPlayerBox& box, const TDealerHand& dealer, float roundStake,
-                        float result);
 
 // Writes row `row.row` of a history grid and sets the row count to one more.
 void WriteHistoryRow(TextGrid& grid, const HistoryRow& row, const TextFormat& format);

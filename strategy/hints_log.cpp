@@ -1,7 +1,7 @@
 #include "strategy/hints_log.h"
 
+#include "engine/history_row.h"
 #include "stats/grid_layouts.h"
-#include "stats/history.h"
 
 namespace tavexo {
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/double_offer.h"
+
 namespace tavexo {
 
 // A table of Hi-Lo count indices. Rows are keyed by a hand total (or, for
@@ -141,37 +143,6 @@ inline constexpr TIndexTable<7, 8, 7> PairSurrenderIndex{{{
 // Insurance thresholds by the training choice "Versichern": 3, 5, 7, 10 and
 // "nie" (1000, beyond any count).
 inline constexpr std::array<int32_t, 5> InsuranceIndex = {3, 5, 7, 10, 1000};
-
-// A set of two-card totals, 0..255.
-class TTotalSet {
-  public:
-    constexpr TTotalSet(int first, int last) {
-        for (int total = std::max(first, 0); total <= std::min(last, 255); ++total) {
-            bits_[total / 64] |= uint64_t{1} << (total % 64);
-        }
-    }
-    constexpr bool Contains(int total) const {
-        if (total < 0 || total > 255) return false;
-        return ((bits_[total / 64] >> (total % 64)) & 1) != 0;
-    }
-
-  private:
-    std::array<uint64_t, 4> bits_{};
-};
-
-// The totals on which doubling is allowed, by the rule "Verdoppeln":
-// 4..21, {9, 10, 11}, {10, 11}, {11}.
-inline constexpr std::array<TTotalSet, 4> DoubleTotalSets = {TTotalSet(4, 21), TTotalSet(9, 11),
-                                                             TTotalSet(10, 11), TTotalSet(11, 11)};
-
-// Whether `total` is in the set of rule `doubleChoice`. A rule index outside
-// 0..3 (a hand-edited settings file) allows no double at all.
-constexpr bool IsDoubleTotal(int doubleChoice, int total) {
-    if (doubleChoice < 0 || doubleChoice >= static_cast<int>(DoubleTotalSets.size())) {
-        return false;
-    }
-    return DoubleTotalSets[doubleChoice].Contains(total);
-}
 
 // How the training centre writes an entry. A "+" always means "do it" and a
 // "-" means "never": for the act-above tables that is -100 and 100, for the

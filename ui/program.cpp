@@ -9,9 +9,9 @@
 
 #include "settings/settings_store.h"
 #include "settings/window_positions.h"
-#include "ui/locale_text_format.h"
-#include "ui/main_window.h"
-#include "ui/start.h"
+#include "ui/common/locale_text_format.h"
+#include "ui/start/start_screen.h"
+#include "ui/table/table_window.h"
 
 namespace tavexo {
 
@@ -40,7 +40,7 @@ void Program::Start() {
     QString base = config_.dataBase;
     if (base.isEmpty())
         base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    start_ = new TFStart(base);
+    start_ = new StartScreen(base);
     folders_ = start_->Folders();
     profiles_ = start_->Profiles();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -56,6 +56,7 @@ void Program::Start() {
         start_->SetInitializationDone(true);
         throw;
     }
+    RegisterWindows();
     start_->SetTableWindow(window_.get());
     // Shown fully transparent behind the start screen; "Weiter" fades it in.
     window_->setWindowOpacity(0.0);
@@ -64,8 +65,15 @@ void Program::Start() {
     start_->SetInitializationDone(true);
 }
 
+// Every secondary window in one place: how it is made, and whether it exists
+// from start-up on (CreateHidden) or only from its first opening.
+void Program::RegisterWindows() {
+    WindowOpener& windows = window_->Windows();
+    (void)windows;
+}
+
 void Program::CreateTableWindow() {
-    window_ = std::make_unique<TFMain>(table_, cards_);
+    window_ = std::make_unique<TableWindow>(table_, cards_);
     if (config_.screen) window_->SetScreenGeometry(*config_.screen);
     host_.SetMessageParent(window_.get());
     host_.SetCloseHandler([this] { window_->close(); });

@@ -13,15 +13,15 @@
 #include "settings/program_settings.h"
 #include "strategy/advisor.h"
 #include "strategy/robot.h"
-#include "ui/card_painter.h"
-#include "ui/qt_table_host.h"
-#include "ui/sound_player.h"
-#include "ui/start.h"
+#include "ui/common/card_painter.h"
+#include "ui/common/qt_table_host.h"
+#include "ui/common/sound_player.h"
+#include "ui/start/start_screen.h"
 
 namespace tavexo {
 
 class LocaleTextFormat;
-class TFMain;
+class TableWindow;
 
 // What may differ between the real program and its tests.
 struct ProgramConfig {
@@ -48,8 +48,8 @@ class Program {
 
     void Start();
 
-    TFStart* StartScreen() const { return start_; }
-    TFMain& Window() const { return *window_; }
+    StartScreen* StartWindow() const { return start_; }
+    TableWindow& Window() const { return *window_; }
     Table& GetTable() { return table_; }
     QtTableHost& Host() { return host_; }
     TProgramSettings& Settings() { return settings_; }
@@ -58,6 +58,7 @@ class Program {
 
   private:
     void CreateTableWindow();
+    void RegisterWindows();
 
     ProgramConfig config_;
     SoundPlayer player_;
@@ -68,8 +69,8 @@ class Program {
     StrategyAdvisor advisor_;
     CardPainter cards_;
     std::unique_ptr<LocaleTextFormat> format_;
-    std::unique_ptr<TFMain> window_;
-    QPointer<TFStart> start_;
+    std::unique_ptr<TableWindow> window_;
+    QPointer<StartScreen> start_;
     DataFolders folders_;
     TProfileFile profiles_;
 };

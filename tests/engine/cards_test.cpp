@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <vector>
 
 #include "engine/cards.h"
@@ -18,6 +20,11 @@ struct TotalCase {
     int total;
     bool soft;
 };
+
+// Listed by what the case feeds in, not as a byte dump.
+void PrintTo(const TotalCase& c, std::ostream* os) {
+    for (size_t i = 0; i < c.cards.size(); ++i) *os << (i > 0 ? " " : "") << CardText(c.cards[i]);
+}
 
 class HandTotalTest : public ::testing::TestWithParam<TotalCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 #include <array>
 #include <set>
@@ -52,6 +54,11 @@ struct CutCase {
     int first;
     int last;
 };
+
+// Listed by what the case feeds in, not as a byte dump.
+void PrintTo(const CutCase& c, std::ostream* os) {
+    *os << c.total << " cards";
+}
 
 class CutCard : public ::testing::TestWithParam<CutCase> {};
 

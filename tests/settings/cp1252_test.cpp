@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include "support/named_case.h"
 
@@ -14,6 +16,11 @@ struct ConversionCase {
     std::string utf8;
     std::string cp1252;
 };
+
+// Listed by what the case feeds in, not as a byte dump.
+void PrintTo(const ConversionCase& c, std::ostream* os) {
+    ::tavexo::testing::PrintQuoted(c.utf8, os);
+}
 
 class Cp1252Conversion : public ::testing::TestWithParam<ConversionCase> {};
 

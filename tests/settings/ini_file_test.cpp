@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cerrno>
 #include <filesystem>
 #include <string>
@@ -44,6 +46,11 @@ struct IntCase {
     std::string value;
     int32_t expected;  // with fallback 77
 };
+
+// Listed by what the case feeds in, not as a byte dump.
+void PrintTo(const IntCase& c, std::ostream* os) {
+    ::tavexo::testing::PrintQuoted(c.value, os);
+}
 
 class IniReadInt : public ::testing::TestWithParam<IntCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -115,6 +117,11 @@ struct FallbackCase {
     std::function<int32_t(const TProgramSettings&)> field;
     int32_t expected;
 };
+
+// Listed by what the case feeds in, not as a byte dump.
+void PrintTo(const FallbackCase& c, std::ostream* os) {
+    *os << c.section << "/" << c.key << "=" << c.value;
+}
 
 class UnusableValue : public ::testing::TestWithParam<FallbackCase> {};
 

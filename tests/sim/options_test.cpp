@@ -2,6 +2,8 @@
 // clear line and exit code 2.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -87,6 +89,11 @@ struct BadCase {
     std::vector<std::string> args;
     const char* named;  // the option the message must name
 };
+
+// Listed by what the case feeds in, not as a byte dump.
+void PrintTo(const BadCase& c, std::ostream* os) {
+    for (size_t i = 0; i < c.args.size(); ++i) *os << (i > 0 ? " " : "") << c.args[i];
+}
 
 class BadOptions : public ::testing::TestWithParam<BadCase> {};
 

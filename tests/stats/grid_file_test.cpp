@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -38,6 +40,11 @@ struct FieldCase {
     std::string field;
 };
 
+// Listed by what the case feeds in, not as a byte dump.
+void PrintTo(const FieldCase& c, std::ostream* os) {
+    ::tavexo::testing::PrintQuoted(c.cell, os);
+}
+
 class GridFieldQuoting : public ::testing::TestWithParam<FieldCase> {};
 
 TEST_P(GridFieldQuoting, QuotesCommasQuotesAndControlCharacters) {
@@ -60,6 +67,11 @@ struct SplitCase {
     std::string line;
     Fields fields;
 };
+
+// Listed by what the case feeds in, not as a byte dump.
+void PrintTo(const SplitCase& c, std::ostream* os) {
+    ::tavexo::testing::PrintQuoted(c.line, os);
+}
 
 class GridLineSplitting : public ::testing::TestWithParam<SplitCase> {};
 

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "engine/history_row.h"
 #include "stats/grid_layouts.h"
 #include "support/table_fixture.h"
 

@@ -16,4 +16,20 @@ void PrintTo(const Case& c, std::ostream* os) {
     *os << c.name;
 }
 
+// A text case as a test listing shows it: quoted, control characters as
+// \xNN, everything else (German letters too) as it is, on one line.
+inline void PrintQuoted(std::string_view text, std::ostream* os) {
+    static const char digits[] = "0123456789ABCDEF";
+    *os << '"';
+    for (const char ch : text) {
+        const auto byte = static_cast<unsigned char>(ch);
+        if (byte < 0x20 || byte == 0x7F) {
+            *os << "\\x" << digits[byte >> 4] << digits[byte & 0xF];
+        } else {
+            *os << ch;
+        }
+    }
+    *os << '"';
+}
+
 }  // namespace tavexo::testing

@@ -3,7 +3,7 @@
 #include <QSet>
 #include <QTest>
 
-#include "ui/card_painter.h"
+#include "ui/common/card_painter.h"
 
 using namespace tavexo;
 

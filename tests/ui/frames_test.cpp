@@ -4,10 +4,10 @@
 #include <QTest>
 
 #include "engine/table_state.h"
-#include "ui/card_area.h"
-#include "ui/card_painter.h"
-#include "ui/fr2.h"
-#include "ui/frb.h"
+#include "ui/common/card_area.h"
+#include "ui/common/card_painter.h"
+#include "ui/table/box_frame.h"
+#include "ui/table/dealer_frame.h"
 
 using namespace tavexo;
 
@@ -39,7 +39,7 @@ class FramesTest : public QObject {
 };
 
 void FramesTest::boxCardsLieOnTheArc() {
-    TFfr2 frame(5, cards_, nullptr);
+    BoxFrame frame(5, cards_, nullptr);
     for (int n = 1; n <= 14; ++n) frame.ShowCard(1, n, n);
     const QList<QRect> places = CardPlaces(frame.Cards());
     QCOMPARE(places.size(), 14);
@@ -55,7 +55,7 @@ void FramesTest::boxCardsLieOnTheArc() {
 }
 
 void FramesTest::aSplitMovesTheSecondCardToHandTwo() {
-    TFfr2 frame(1, cards_, nullptr);
+    BoxFrame frame(1, cards_, nullptr);
     frame.ShowCard(1, 1, 8);
     frame.ShowCard(1, 2, 21);  // the pair of eights
     frame.MoveSecondCardToHand2();
@@ -71,7 +71,7 @@ void FramesTest::aSplitMovesTheSecondCardToHandTwo() {
 }
 
 void FramesTest::dealerCardsLieOnTheirArc() {
-    TFfrBank dealer(cards_, nullptr);
+    DealerFrame dealer(cards_, nullptr);
     for (int n = 1; n <= 5; ++n) dealer.ShowCard(n, 40 + n);
     const QList<QRect> places = CardPlaces(dealer.Cards());
     for (int n = 1; n <= 5; ++n)
@@ -83,8 +83,8 @@ void FramesTest::dealerCardsLieOnTheirArc() {
 }
 
 void FramesTest::onlyTheUsersChangesOfUnitsAreReported() {
-    TFfr2 frame(6, cards_, nullptr);
-    QSignalSpy changed(&frame, &TFfr2::unitsChanged);
+    BoxFrame frame(6, cards_, nullptr);
+    QSignalSpy changed(&frame, &BoxFrame::unitsChanged);
     frame.SetUnits(7);  // the table's own change
     QCOMPARE(frame.UnitsEdit()->value(), 7);
     QCOMPARE(changed.count(), 0);
@@ -94,7 +94,7 @@ void FramesTest::onlyTheUsersChangesOfUnitsAreReported() {
 }
 
 void FramesTest::markersAndUnitsBlink() {
-    TFfr2 frame(2, cards_, nullptr);
+    BoxFrame frame(2, cards_, nullptr);
     frame.show();
     QLabel* marker = frame.findChild<QLabel*>(QStringLiteral("LMarke2"));
     QVERIFY(marker->isHidden());
@@ -114,7 +114,7 @@ void FramesTest::markersAndUnitsBlink() {
 }
 
 void FramesTest::aSwitchedOffBoxRollsUpOrHides() {
-    TFfr2 frame(4, cards_, nullptr);
+    BoxFrame frame(4, cards_, nullptr);
     frame.show();
     frame.SetActive(false, true);
     QVERIFY(frame.IsRolledUp());

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "ui/qt_table_host.h"
-#include "ui/sound_player.h"
+#include "ui/common/qt_table_host.h"
+#include "ui/common/sound_player.h"
 
 using namespace tavexo;
 

@@ -1,7 +1,7 @@
 #include <QFontMetrics>
 #include <QTest>
 
-#include "ui/locale_text_format.h"
+#include "ui/common/locale_text_format.h"
 
 using namespace tavexo;
 

@@ -7,9 +7,9 @@
 
 #include <cmath>
 
-#include "ui/qt_table_host.h"
-#include "ui/sound_player.h"
-#include "ui/wav_file.h"
+#include "ui/common/qt_table_host.h"
+#include "ui/common/sound_player.h"
+#include "ui/common/wav_file.h"
 
 using namespace tavexo;
 

@@ -14,13 +14,13 @@
 
 #include "engine/table.h"
 #include "settings/window_positions.h"
-#include "ui/fr2.h"
-#include "ui/frb.h"
-#include "ui/main_window.h"
-#include "ui/start.h"
-#include "ui/table_area.h"
-#include "ui/table_layout.h"
-#include "ui/top_panel.h"
+#include "ui/start/start_screen.h"
+#include "ui/table/box_frame.h"
+#include "ui/table/dealer_frame.h"
+#include "ui/table/table_area.h"
+#include "ui/table/table_layout.h"
+#include "ui/table/table_window.h"
+#include "ui/table/top_panel.h"
 #include "ui_fixture.h"
 
 using namespace tavexo;
@@ -62,7 +62,7 @@ class StartupTest : public QObject {
 };
 
 void StartupTest::startScreenWaitsForTheTable() {
-    TFStart start(data_.path());
+    StartScreen start(data_.path());
     QCOMPARE(start.windowTitle(), QStringLiteral("Tavexo 1.1.1.0"));
     QCOMPARE(start.size(), QSize(400, 300));
     QVERIFY(!start.InitializationDone());
@@ -80,8 +80,8 @@ void StartupTest::startScreenWaitsForTheTable() {
 
 void StartupTest::firstStartComesUpIdleWithDefaults() {
     auto program = StartProgram(data_.path(), false);
-    TFMain& window = program->Window();
-    QPointer<TFStart> start = program->StartScreen();
+    TableWindow& window = program->Window();
+    QPointer<StartScreen> start = program->StartWindow();
     QVERIFY(start->InitializationDone());
     // The tool bar waits for the start screen.
     QVERIFY(!window.Panel()->isEnabled());
@@ -95,7 +95,7 @@ void StartupTest::firstStartComesUpIdleWithDefaults() {
     // No files: the default profiles sit at the boxes, idle.
     const char* names[] = {"Fritzi", "Uwe", "Carmen", "Thomas", "Peter", "Andrea", "Mattes"};
     for (int box = 1; box <= BOX_COUNT; ++box) {
-        TFfr2* frame = window.Frame(box);
+        BoxFrame* frame = window.Frame(box);
         QCOMPARE(frame->objectName(), QStringLiteral("Spieler%1").arg(box));
         QCOMPARE(frame->size(), QSize(310, 157));
         QCOMPARE(LabelText(frame, "LName"), QString::fromUtf8(names[box - 1]));
@@ -106,8 +106,8 @@ void StartupTest::firstStartComesUpIdleWithDefaults() {
         for (int a = 0; a < ACTION_COUNT; ++a)
             QVERIFY(!frame->ActionButton(Action(a))->isEnabled());
     }
-    QCOMPARE(window.DealerFrame()->size(), QSize(310, 170));
-    QCOMPARE(LabelText(window.DealerFrame(), "LRunde"), QString());
+    QCOMPARE(window.Dealer()->size(), QSize(310, 170));
+    QCOMPARE(LabelText(window.Dealer(), "LRunde"), QString());
     QVERIFY(window.Panel()->bStart->isEnabled());
     QVERIFY(!window.Panel()->bStop->isEnabled());
     QVERIFY(window.PauseButton()->isHidden());
@@ -121,7 +121,7 @@ void StartupTest::firstStartComesUpIdleWithDefaults() {
 
 void StartupTest::captionsAreTheProgramsOwn() {
     auto program = StartProgram(data_.path());
-    TFMain& window = program->Window();
+    TableWindow& window = program->Window();
     QCOMPARE(window.windowTitle(), QStringLiteral("Tavexo 1.1.1.0"));
 
     const TopPanel* panel = window.Panel();
@@ -158,7 +158,7 @@ void StartupTest::captionsAreTheProgramsOwn() {
              QStringList({"Programm&einstellungen...", "&Spieler-Profile..."}));
     QCOMPARE(MenuTexts(menus[4]), QStringList({"&Inhalt", "&Suchen...", "-", "In&fo..."}));
 
-    TFfr2* frame = window.Frame(3);
+    BoxFrame* frame = window.Frame(3);
     const QList<QPair<Action, QString>> actions = {
         {Action::Hit, "Ziehen"},
         {Action::Stand, "Halten"},
@@ -171,7 +171,7 @@ void StartupTest::captionsAreTheProgramsOwn() {
         QCOMPARE(frame->ActionButton(action)->text(), caption);
         // The tooltip names the key that plays the action.
         QVERIFY(frame->ActionButton(action)->toolTip().contains(
-            QStringLiteral("Taste %1").arg(TFfr2::ActionKey(action))));
+            QStringLiteral("Taste %1").arg(BoxFrame::ActionKey(action))));
     }
     QCOMPARE(frame->BetButton()->text(), QStringLiteral("Bet"));
     QCOMPARE(frame->AutoBetBox()->text(), QStringLiteral("Autom. setzen"));
@@ -183,7 +183,7 @@ void StartupTest::captionsAreTheProgramsOwn() {
     QCOMPARE(window.findChild<QPushButton*>("BPositionen")->text(),
              QStringLiteral("Positionen speichern"));
 
-    TFfrBank* dealer = window.DealerFrame();
+    DealerFrame* dealer = window.Dealer();
     for (const char* text : {"Dealer", "Runde:", "Trainings- modus", "Zähler ausgeblendet",
                              "Hinweise gemäß Strategie", "relativ", "absolut"}) {
         bool found = false;
@@ -223,13 +223,13 @@ void StartupTest::layoutFormulas() {
 
 void StartupTest::sliderOneOnFullHdScreen() {
     auto program = StartProgram(data_.path());
-    TFMain& window = program->Window();
+    TableWindow& window = program->Window();
     window.SizeSlider()->setValue(1);
     QCOMPARE(window.frameGeometry(), QRect(326, 183, 1267, 713));
     const TableLayout layout = ComputeLayout(1267, 713);
     for (int box = 1; box <= BOX_COUNT; ++box)
         QCOMPARE(window.Frame(box)->pos(), layout.boxes[box - 1]);
-    QCOMPARE(window.DealerFrame()->pos(), QPoint(478, 10));
+    QCOMPARE(window.Dealer()->pos(), QPoint(478, 10));
     // Pause button and stop sign under the dealer frame.
     QCOMPARE(window.StopIndicator()->pos(), QPoint(478 + 103, 10 + 170 + 5));
     QCOMPARE(window.PauseButton()->pos(), QPoint(478 + 126, 185 + 105 + 5));
@@ -281,7 +281,7 @@ void StartupTest::windowsNotBuiltYetSaySo() {
 void StartupTest::savedPositionsComeBackAtNextStart() {
     {
         auto program = StartProgram(data_.path());
-        TFMain& window = program->Window();
+        TableWindow& window = program->Window();
         window.SizeSlider()->setValue(2);
         // Drag box 2 by its name label, as the user would.
         QWidget* name = window.Frame(2)->findChild<QLabel*>("LName");
@@ -297,7 +297,7 @@ void StartupTest::savedPositionsComeBackAtNextStart() {
     QCOMPARE(QFileInfo(file).size(), qint64(84));
 
     auto program = StartProgram(data_.path());
-    TFMain& window = program->Window();
+    TableWindow& window = program->Window();
     const TableLayout layout = ComputeLayout(1344, 756);  // slider 2: 0.70 of the screen
     QCOMPARE(window.Frame(2)->pos(), layout.boxes[1] + QPoint(-40, 20));
     QCOMPARE(window.Frame(5)->pos(), layout.boxes[4]);
@@ -315,7 +315,7 @@ void StartupTest::aShortPositionsFileIsIgnored() {
     file.close();
 
     auto program = StartProgram(data_.path());
-    TFMain& window = program->Window();
+    TableWindow& window = program->Window();
     const TableLayout layout = ComputeLayout(1920, 1080);
     for (int box = 1; box <= BOX_COUNT; ++box)
         QCOMPARE(window.Frame(box)->pos(), layout.boxes[box - 1]);

@@ -7,11 +7,11 @@
 #include <QToolButton>
 
 #include "engine/table.h"
-#include "ui/card_area.h"
-#include "ui/fr2.h"
-#include "ui/frb.h"
-#include "ui/main_window.h"
-#include "ui/top_panel.h"
+#include "ui/common/card_area.h"
+#include "ui/table/box_frame.h"
+#include "ui/table/dealer_frame.h"
+#include "ui/table/table_window.h"
+#include "ui/table/top_panel.h"
 #include "ui_fixture.h"
 
 using namespace tavexo;
@@ -55,7 +55,7 @@ class TableRunTest : public QObject {
 
   private:
     Table& table() { return program_->GetTable(); }
-    TFMain& window() { return program_->Window(); }
+    TableWindow& window() { return program_->Window(); }
     void ClickStart() { QTest::mouseClick(window().Panel()->bStart, Qt::LeftButton); }
 
     QTemporaryDir data_;
@@ -70,7 +70,7 @@ void TableRunTest::sevenRobotsPlayRoundsUntilStopped() {
     // Watch the table as the user would, round after round.
     script.Then(
         [&] {
-            const QString label = Text(window().DealerFrame(), "LRunde");
+            const QString label = Text(window().Dealer(), "LRunde");
             if (labelsSeen.isEmpty() || labelsSeen.last() != label) labelsSeen << label;
             for (int box = 1; box <= BOX_COUNT; ++box)
                 capitalsSeen << Text(window().Frame(box), "PKapital");
@@ -89,7 +89,7 @@ void TableRunTest::sevenRobotsPlayRoundsUntilStopped() {
     QCOMPARE(script.StepsDone(), 1);
     const int rounds = table().State().roundNumber;
     QVERIFY(rounds >= 8);
-    QCOMPARE(Text(window().DealerFrame(), "LRunde"), QString::number(rounds));
+    QCOMPARE(Text(window().Dealer(), "LRunde"), QString::number(rounds));
     // The label counted up through the rounds, never back.
     QVERIFY(labelsSeen.size() >= 3);
     for (qsizetype i = 1; i < labelsSeen.size(); ++i)
@@ -98,7 +98,7 @@ void TableRunTest::sevenRobotsPlayRoundsUntilStopped() {
     // The last round stays on the table until the next start.
     for (int box = 1; box <= BOX_COUNT; ++box)
         QVERIFY(window().Frame(box)->Cards()->CardCount() >= 2);
-    QVERIFY(window().DealerFrame()->Cards()->CardCount() >= 2);
+    QVERIFY(window().Dealer()->Cards()->CardCount() >= 2);
     // Idle again.
     QVERIFY(window().Panel()->bStart->isEnabled());
     QVERIFY(!window().Panel()->bStop->isEnabled());
@@ -122,8 +122,8 @@ void TableRunTest::humansPlayThroughButtonsAndKeys() {
     Seat(*program_, {2, 3}, {});
     // Box 2: 10, 8; box 3: 2, 3 then 4 and 5; dealer 10 then 7.
     table().Shuffler().StackNextShoe({10, 2, 36, 8, 3, 4, 5, 7}, 300);
-    TFfr2* box2 = window().Frame(2);
-    TFfr2* box3 = window().Frame(3);
+    BoxFrame* box2 = window().Frame(2);
+    BoxFrame* box3 = window().Frame(3);
     RunScript script(table());
     script.Then([&] { return box2->ActionButton(Action::Stand)->isEnabled(); },
                 [&] {
@@ -157,9 +157,9 @@ void TableRunTest::humansPlayThroughButtonsAndKeys() {
     QCOMPARE(script.StepsDone(), 4);
     QCOMPARE(Codes(box2->Cards()), std::vector<CardCode>({10, 8}));
     QCOMPARE(Codes(box3->Cards()), std::vector<CardCode>({2, 3, 4, 5}));
-    QCOMPARE(Codes(window().DealerFrame()->Cards()), std::vector<CardCode>({36, 7}));
+    QCOMPARE(Codes(window().Dealer()->Cards()), std::vector<CardCode>({36, 7}));
     QCOMPARE(Text(box3, "LWert1"), QStringLiteral("14"));
-    QCOMPARE(Text(window().DealerFrame(), "PBankStand"), QStringLiteral("17"));
+    QCOMPARE(Text(window().Dealer(), "PBankStand"), QStringLiteral("17"));
     QCOMPARE(Text(box2, "PKapital"), QStringLiteral("1.005,0\u00a0€"));
     QCOMPARE(Text(box3, "PKapital"), QStringLiteral("995,0\u00a0€"));
     QCOMPARE(Text(box3, "LEinsatz"), QStringLiteral("Einsatz: 5\u00a0€"));
@@ -238,7 +238,7 @@ void TableRunTest::closingTheWindowDuringARunActsLikeBeenden() {
 
 void TableRunTest::aBoxSwitchedOffSitsOutAndComesBack() {
     Seat(*program_, {}, {1, 2, 3});
-    TFfr2* box2 = window().Frame(2);
+    BoxFrame* box2 = window().Frame(2);
     QTest::mouseClick(box2->OnOffButton(), Qt::LeftButton);
     QVERIFY(box2->IsRolledUp());
     QVERIFY(box2->isVisible());
@@ -262,7 +262,7 @@ void TableRunTest::aBoxSwitchedOffSitsOutAndComesBack() {
 
 void TableRunTest::unitsTheUserSetsReachTheTable() {
     Seat(*program_, {1}, {});
-    TFfr2* box1 = window().Frame(1);
+    BoxFrame* box1 = window().Frame(1);
     QSpinBox* units = box1->UnitsEdit();
     // The arrows, as the user clicks them.
     units->stepUp();
@@ -284,7 +284,7 @@ void TableRunTest::unitsTheUserSetsReachTheTable() {
 }
 
 void TableRunTest::movingTheDealerCarriesPauseAndStopSign() {
-    TFfrBank* dealer = window().DealerFrame();
+    DealerFrame* dealer = window().Dealer();
     QWidget* caption = dealer->findChild<QLabel*>("LDealer");
     const QPoint from = dealer->pos();
     QTest::mousePress(caption, Qt::LeftButton, {}, QPoint(4, 4));
@@ -295,7 +295,7 @@ void TableRunTest::movingTheDealerCarriesPauseAndStopSign() {
     QCOMPARE(window().PauseButton()->pos(), dealer->pos() + QPoint(126, 170 + 5 + 105 + 5));
 
     // A press on a button is a click, never a drag.
-    TFfr2* box1 = window().Frame(1);
+    BoxFrame* box1 = window().Frame(1);
     const QPoint boxAt = box1->pos();
     QTest::mousePress(box1->BetButton(), Qt::LeftButton, {}, QPoint(4, 4));
     QTest::mouseMove(box1->BetButton(), QPoint(40, 40));

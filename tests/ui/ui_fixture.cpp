@@ -2,8 +2,8 @@
 
 #include "engine/table.h"
 #include "settings/profiles.h"
-#include "ui/main_window.h"
-#include "ui/start.h"
+#include "ui/start/start_screen.h"
+#include "ui/table/table_window.h"
 
 namespace tavexo::uitest {
 
@@ -15,7 +15,7 @@ std::unique_ptr<Program> StartProgram(const QString& dataBase, bool fadeIn) {
     config.recordMessages = true;
     auto program = std::make_unique<Program>(config);
     program->Start();
-    if (fadeIn) program->StartScreen()->FadeOver();
+    if (fadeIn) program->StartWindow()->FadeOver();
     return program;
 }
 

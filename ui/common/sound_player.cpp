@@ -1,11 +1,11 @@
-#include "ui/sound_player.h"
+#include "ui/common/sound_player.h"
 
 #include <QAudioSink>
 #include <QBuffer>
 #include <QFile>
 #include <QMediaDevices>
 
-#include "ui/wav_file.h"
+#include "ui/common/wav_file.h"
 
 // The wave files are compiled into the UI library; a static library must
 // register its resources itself, and only from the global namespace.

@@ -1,4 +1,4 @@
-#include "ui/table_layout.h"
+#include "ui/table/table_layout.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,7 +41,7 @@ QRect SliderWindowGeometry(const QRect& screen, int sliderValue) {
     return QRect(left, top, width, height);
 }
 
-PausePlaces PausePositionieren(const QRect& dealerFrame) {
+PausePlaces PlacePauseControls(const QRect& dealerFrame) {
     PausePlaces places;
     places.stopIndicator = QPoint(dealerFrame.left() + 103, dealerFrame.bottom() + 1 + 5);
     places.pauseButton =

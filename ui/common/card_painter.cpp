@@ -1,4 +1,4 @@
-#include "ui/card_painter.h"
+#include "ui/common/card_painter.h"
 
 #include <QFont>
 #include <QLinearGradient>

@@ -1,4 +1,4 @@
-#include "ui/main_window.h"
+#include "ui/table/table_window.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -16,14 +16,14 @@
 #include <cmath>
 
 #include "engine/table.h"
-#include "ui/card_area.h"
-#include "ui/fr2.h"
-#include "ui/frb.h"
-#include "ui/table_area.h"
-#include "ui/table_art.h"
-#include "ui/table_layout.h"
-#include "ui/tool_icons.h"
-#include "ui/top_panel.h"
+#include "ui/common/card_area.h"
+#include "ui/common/table_art.h"
+#include "ui/common/tool_icons.h"
+#include "ui/table/box_frame.h"
+#include "ui/table/dealer_frame.h"
+#include "ui/table/table_area.h"
+#include "ui/table/table_layout.h"
+#include "ui/table/top_panel.h"
 
 namespace tavexo {
 
@@ -63,7 +63,7 @@ QSlider#Track1::sub-page:horizontal { background: #b89440; border-radius: 2px; }
 
 }  // namespace
 
-TFMain::TFMain(Table& table, CardPainter& cards, QWidget* parent)
+TableWindow::TableWindow(Table& table, CardPainter& cards, QWidget* parent)
     : QMainWindow(parent), table_(table) {
     setObjectName(QStringLiteral("FMain"));
     setWindowTitle(QStringLiteral("Tavexo 1.1.1.0"));
@@ -84,44 +84,50 @@ TFMain::TFMain(Table& table, CardPainter& cards, QWidget* parent)
     area_ = new TableArea(this);
     setCentralWidget(area_);
     for (int box = 1; box <= BOX_COUNT; ++box) {
-        frames_[box - 1] = new TFfr2(box, cards, area_);
+        frames_[box - 1] = new BoxFrame(box, cards, area_);
         ConnectFrame(frames_[box - 1]);
     }
-    dealer_ = new TFfrBank(cards, area_);
-    connect(dealer_, &TFfrBank::moved, this, &TFMain::PausePositionieren);
+    dealer_ = new DealerFrame(cards, area_);
+    connect(dealer_, &DealerFrame::moved, this, &TableWindow::PlacePauseControls);
     BuildTableControls();
     ConnectCommands();
-    connect(area_, &TableArea::resized, this, &TFMain::PlaceBottomControls);
+    connect(area_, &TableArea::resized, this, &TableWindow::PlaceBottomControls);
 }
 
-TFMain::~TFMain() = default;
+TableWindow::~TableWindow() = default;
 
-void TFMain::BuildMenu() {
+void TableWindow::BuildMenu() {
     QMenu* datei = menuBar()->addMenu(QStringLiteral("Datei"));
     mnBeenden_ = datei->addAction(QStringLiteral("&Beenden"), this, &QWidget::close);
 
     QMenu* spiel = menuBar()->addMenu(QStringLiteral("Spiel"));
-    mnStart_ = spiel->addAction(QStringLiteral("Spiel &starten"), this, &TFMain::StartClicked);
+    mnStart_ = spiel->addAction(QStringLiteral("Spiel &starten"), this, &TableWindow::StartClicked);
     mnStop_ =
         spiel->addAction(QStringLiteral("Spiel sto&ppen"), this, [this] { table_.StopRun(); });
     mnStop_->setEnabled(false);
     spiel->addSeparator();
-    spiel->addAction(QStringLiteral("&Verläufe && Statistiken"), this,
-                     [this] { NotAvailable(QStringLiteral("Verläufe & Statistiken")); });
+    spiel->addAction(QStringLiteral("&Verläufe && Statistiken"), this, [this] {
+        OpenWindow(SecondaryWindow::Statistics, QStringLiteral("Verläufe & Statistiken"));
+    });
 
     QMenu* mentax = menuBar()->addMenu(QStringLiteral("Mentax"));
-    mentax->addAction(QStringLiteral("&Trainingszentrum..."), this,
-                      [this] { NotAvailable(QStringLiteral("Das Trainingszentrum")); });
-    mentax->addAction(QStringLiteral("Strategie&hinweise..."), this,
-                      [this] { NotAvailable(QStringLiteral("Strategiehinweise")); });
-    mentax->addAction(QStringLiteral("&Zählen üben..."), this,
-                      [this] { NotAvailable(QStringLiteral("Zählen üben")); });
+    mentax->addAction(QStringLiteral("&Trainingszentrum..."), this, [this] {
+        OpenWindow(SecondaryWindow::TrainingCentre, QStringLiteral("Das Trainingszentrum"));
+    });
+    mentax->addAction(QStringLiteral("Strategie&hinweise..."), this, [this] {
+        OpenWindow(SecondaryWindow::StrategyHints, QStringLiteral("Strategiehinweise"));
+    });
+    mentax->addAction(QStringLiteral("&Zählen üben..."), this, [this] {
+        OpenWindow(SecondaryWindow::CountingDrill, QStringLiteral("Zählen üben"));
+    });
 
     QMenu* extras = menuBar()->addMenu(QStringLiteral("Extras"));
-    extras->addAction(QStringLiteral("Programm&einstellungen..."), this,
-                      [this] { NotAvailable(QStringLiteral("Optionen & Regeln")); });
-    extras->addAction(QStringLiteral("&Spieler-Profile..."), this,
-                      [this] { NotAvailable(QStringLiteral("Spieler-Profile")); });
+    extras->addAction(QStringLiteral("Programm&einstellungen..."), this, [this] {
+        OpenWindow(SecondaryWindow::Options, QStringLiteral("Optionen & Regeln"));
+    });
+    extras->addAction(QStringLiteral("&Spieler-Profile..."), this, [this] {
+        OpenWindow(SecondaryWindow::Profiles, QStringLiteral("Spieler-Profile"));
+    });
 
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("Hilfe"));
     hilfe->addAction(QStringLiteral("&Inhalt"));  // the entry has no action of its own
@@ -129,10 +135,10 @@ void TFMain::BuildMenu() {
                      [this] { NotAvailable(QStringLiteral("Die Hilfe")); });
     hilfe->addSeparator();
     hilfe->addAction(QStringLiteral("In&fo..."), this,
-                     [this] { NotAvailable(QStringLiteral("Info")); });
+                     [this] { OpenWindow(SecondaryWindow::Info, QStringLiteral("Info")); });
 }
 
-void TFMain::BuildTableControls() {
+void TableWindow::BuildTableControls() {
     stopIndicator_ = new QLabel(area_);
     stopIndicator_->setObjectName(QStringLiteral("StopAnzeige"));
     stopIndicator_->setPixmap(StopIndicatorPixmap(devicePixelRatioF()));
@@ -175,45 +181,49 @@ void TFMain::BuildTableControls() {
     track1_->setToolTip(QStringLiteral("Fenstergröße"));
 }
 
-void TFMain::ConnectFrame(TFfr2* frame) {
-    connect(frame, &TFfr2::actionClicked, this,
+void TableWindow::ConnectFrame(BoxFrame* frame) {
+    connect(frame, &BoxFrame::actionClicked, this,
             [this](int box, Action action) { table_.ActionClicked(box, action); });
-    connect(frame, &TFfr2::betClicked, this, [this](int box) { table_.BetClick(box); });
-    connect(frame, &TFfr2::unitsChanged, this,
+    connect(frame, &BoxFrame::betClicked, this, [this](int box) { table_.BetClick(box); });
+    connect(frame, &BoxFrame::unitsChanged, this,
             [this](int box, int units) { table_.UnitsChanged(box, units); });
-    connect(frame, &TFfr2::autoBetToggled, this,
+    connect(frame, &BoxFrame::autoBetToggled, this,
             [this](int box, bool on) { table_.SetAutoBet(box, on); });
-    connect(frame, &TFfr2::onOffClicked, this, [this](int box) { table_.BoxOnOff(box); });
+    connect(frame, &BoxFrame::onOffClicked, this, [this](int box) { table_.BoxOnOff(box); });
 }
 
-void TFMain::ConnectCommands() {
+void TableWindow::ConnectCommands() {
     connect(panel_->bBeenden, &QToolButton::clicked, this, [this] { table_.QuitButton(); });
-    connect(panel_->bStart, &QToolButton::clicked, this, &TFMain::StartClicked);
+    connect(panel_->bStart, &QToolButton::clicked, this, &TableWindow::StartClicked);
     connect(panel_->bStop, &QToolButton::clicked, this, [this] { table_.StopRun(); });
-    connect(panel_->bStatistik, &QToolButton::clicked, this,
-            [this] { NotAvailable(QStringLiteral("Verläufe & Statistiken")); });
+    connect(panel_->bStatistik, &QToolButton::clicked, this, [this] {
+        OpenWindow(SecondaryWindow::Statistics, QStringLiteral("Verläufe & Statistiken"));
+    });
     connect(panel_->bProfile, &QToolButton::clicked, this,
-            [this] { NotAvailable(QStringLiteral("Spieler-Profile")); });
-    connect(panel_->bStrategietabellen, &QToolButton::clicked, this,
-            [this] { NotAvailable(QStringLiteral("Das Trainingszentrum")); });
-    connect(panel_->bHinweise, &QToolButton::clicked, this,
-            [this] { NotAvailable(QStringLiteral("Strategiehinweise")); });
+            [this] { OpenWindow(SecondaryWindow::Profiles, QStringLiteral("Spieler-Profile")); });
+    connect(panel_->bStrategietabellen, &QToolButton::clicked, this, [this] {
+        OpenWindow(SecondaryWindow::TrainingCentre, QStringLiteral("Das Trainingszentrum"));
+    });
+    connect(panel_->bHinweise, &QToolButton::clicked, this, [this] {
+        OpenWindow(SecondaryWindow::StrategyHints, QStringLiteral("Strategiehinweise"));
+    });
     connect(panel_->bTraining, &QToolButton::clicked, this,
-            [this] { NotAvailable(QStringLiteral("Zählen üben")); });
+            [this] { OpenWindow(SecondaryWindow::CountingDrill, QStringLiteral("Zählen üben")); });
     connect(panel_->bOptionen, &QToolButton::clicked, this,
-            [this] { NotAvailable(QStringLiteral("Optionen & Regeln")); });
+            [this] { OpenWindow(SecondaryWindow::Options, QStringLiteral("Optionen & Regeln")); });
     connect(panel_->bNeues, &QToolButton::clicked, this,
-            [this] { NotAvailable(QStringLiteral("Gibt es Neues?")); });
-    connect(panel_->bLiveTische, &QToolButton::clicked, this,
-            [this] { NotAvailable(QStringLiteral("Live-Tische fürs Counten")); });
+            [this] { OpenWindow(SecondaryWindow::Update, QStringLiteral("Gibt es Neues?")); });
+    connect(panel_->bLiveTische, &QToolButton::clicked, this, [this] {
+        OpenWindow(SecondaryWindow::LiveTables, QStringLiteral("Live-Tische fürs Counten"));
+    });
     connect(panel_->bHelp, &QToolButton::clicked, this,
             [this] { NotAvailable(QStringLiteral("Die Hilfe")); });
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, [this] { NotAvailable(QStringLiteral("Die Hilfe")); });
 
     connect(bPause_, &QToolButton::clicked, this, [this] { table_.TogglePause(); });
-    connect(bPositionen_, &QPushButton::clicked, this, &TFMain::SaveWindowPositions);
-    connect(track1_, &QSlider::sliderReleased, this, &TFMain::SizeSliderReleased);
+    connect(bPositionen_, &QPushButton::clicked, this, &TableWindow::SaveWindowPositions);
+    connect(track1_, &QSlider::sliderReleased, this, &TableWindow::SizeSliderReleased);
     // Keyboard, wheel and clicks beside the handle move the slider without
     // a release; they resize at once.
     connect(track1_, &QSlider::valueChanged, this, [this] {
@@ -223,18 +233,22 @@ void TFMain::ConnectCommands() {
     // Keyboard play: one letter per action for the box in turn.
     for (int a = 0; a < ACTION_COUNT; ++a) {
         const auto action = static_cast<Action>(a);
-        auto* key = new QShortcut(QKeySequence(TFfr2::ActionKey(action)), this);
+        auto* key = new QShortcut(QKeySequence(BoxFrame::ActionKey(action)), this);
         connect(key, &QShortcut::activated, this, [this, action] { KeyAction(action); });
     }
 }
 
-void TFMain::NotAvailable(const QString& what) {
+void TableWindow::OpenWindow(SecondaryWindow kind, const QString& what) {
+    if (windows_.Open(kind) == nullptr) NotAvailable(what);
+}
+
+void TableWindow::NotAvailable(const QString& what) {
     const QString text =
         QStringLiteral("„%1“ ist in dieser Version noch nicht verfügbar.").arg(what);
     table_.Host().ShowInformation(text.toStdString());
 }
 
-void TFMain::StartClicked() {
+void TableWindow::StartClicked() {
     // The whole run happens inside this click: the table pumps the event
     // queue at every wait, so the window stays alive meanwhile.
     if (inRun_) return;
@@ -244,17 +258,17 @@ void TFMain::StartClicked() {
     if (closeAfterRun_) close();
 }
 
-void TFMain::KeyAction(Action action) {
+void TableWindow::KeyAction(Action action) {
     const int box = table_.BoxInTurn();
     if (box == 0 || table_.Box(box).isRobot) return;
-    TFfr2* frame = Frame(box);
+    BoxFrame* frame = Frame(box);
     QPushButton* button = frame->ActionButton(action);
     // The same checks as a mouse click: a hidden, disabled or paused box
     // takes no key; the table itself refuses anything out of turn.
     if (frame->isVisible() && frame->isEnabled() && button->isEnabled()) button->click();
 }
 
-void TFMain::closeEvent(QCloseEvent* event) {
+void TableWindow::closeEvent(QCloseEvent* event) {
     if (table_.State().running) {
         // Like "Beenden" during a run: refused, and the stop is requested.
         event->ignore();
@@ -273,7 +287,7 @@ void TFMain::closeEvent(QCloseEvent* event) {
 
 // --- layout ---
 
-void TFMain::SetOuterGeometry(const QRect& bounds) {
+void TableWindow::SetOuterGeometry(const QRect& bounds) {
     outerBounds_ = bounds;
     // The window frame is known only once the window is on the screen;
     // until then the bounds are taken as they are and applied again when
@@ -286,12 +300,12 @@ void TFMain::SetOuterGeometry(const QRect& bounds) {
     setGeometry(bounds.marginsRemoved(frame));
 }
 
-void TFMain::showEvent(QShowEvent* event) {
+void TableWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (outerPending_) SetOuterGeometry(outerBounds_);
 }
 
-void TFMain::ApplyStoredWindow(const TWindowPositions& positions) {
+void TableWindow::ApplyStoredWindow(const TWindowPositions& positions) {
     setWindowState(Qt::WindowNoState);
     SetOuterGeometry(QRect(positions.windowLeft, positions.windowTop, positions.windowWidth,
                            positions.windowHeight));
@@ -299,19 +313,19 @@ void TFMain::ApplyStoredWindow(const TWindowPositions& positions) {
     track1_->setValue(std::clamp<int>(positions.sliderPosition, SLIDER_MIN, SLIDER_MAX));
 }
 
-void TFMain::ComputeLayout(int w, int h) {
+void TableWindow::ComputeLayout(int w, int h) {
     const TableLayout layout = tavexo::ComputeLayout(w, h);
     defaultBoxes_ = layout.boxes;
     defaultDealer_ = layout.dealer;
     resize(w, height());
 }
 
-void TFMain::PlaceFramesAtDefaults() {
+void TableWindow::PlaceFramesAtDefaults() {
     for (int box = 1; box <= BOX_COUNT; ++box) Frame(box)->move(defaultBoxes_[box - 1]);
     dealer_->move(defaultDealer_);
 }
 
-void TFMain::BuildTable(const LoadedWindowPositions& stored) {
+void TableWindow::BuildTable(const LoadedWindowPositions& stored) {
     if (stored.positionsLoaded) {
         const TWindowPositions& p = stored.positions;
         for (int box = 1; box <= BOX_COUNT; ++box)
@@ -324,27 +338,27 @@ void TFMain::BuildTable(const LoadedWindowPositions& stored) {
         SetOuterGeometry(screen_);
     }
     for (int box = 1; box <= BOX_COUNT; ++box) Frame(box)->UnitsEdit()->setValue(1);
-    PausePositionieren();
+    PlacePauseControls();
     PlaceBottomControls();
 }
 
-void TFMain::SizeSliderReleased() {
+void TableWindow::SizeSliderReleased() {
     const QRect bounds = SliderWindowGeometry(screen_, track1_->value());
     ComputeLayout(bounds.width(), bounds.height());
     area_->hide();
     SetOuterGeometry(bounds);
     PlaceFramesAtDefaults();
-    PausePositionieren();
+    PlacePauseControls();
     area_->show();
 }
 
-void TFMain::PausePositionieren() {
-    const PausePlaces places = tavexo::PausePositionieren(dealer_->geometry());
+void TableWindow::PlacePauseControls() {
+    const PausePlaces places = tavexo::PlacePauseControls(dealer_->geometry());
     stopIndicator_->move(places.stopIndicator);
     bPause_->move(places.pauseButton);
 }
 
-void TFMain::PlaceBottomControls() {
+void TableWindow::PlaceBottomControls() {
     const int h = area_->height();
     const int w = area_->width();
     bPositionen_->move(12, h - bPositionen_->height() - 10);
@@ -355,7 +369,7 @@ void TFMain::PlaceBottomControls() {
                    track1_->y() + (track1_->height() - lSlider_->height()) / 2);
 }
 
-void TFMain::SaveWindowPositions() {
+void TableWindow::SaveWindowPositions() {
     if (settingsFolder_.empty()) return;
     TWindowPositions positions;
     for (int box = 1; box <= BOX_COUNT; ++box)
@@ -371,88 +385,88 @@ void TFMain::SaveWindowPositions() {
     if (!result.ok) table_.Host().ShowInformation(result.message);
 }
 
-void TFMain::SetToolbarEnabled(bool enabled) {
+void TableWindow::SetToolbarEnabled(bool enabled) {
     panel_->setEnabled(enabled);
 }
 
 // --- TableView ---
 
-void TFMain::ShowBoxCard(int box, int hand, int n, CardCode code) {
+void TableWindow::ShowBoxCard(int box, int hand, int n, CardCode code) {
     Frame(box)->ShowCard(hand, n, code);
 }
-void TFMain::MoveSecondCardToHand2(int box) {
+void TableWindow::MoveSecondCardToHand2(int box) {
     Frame(box)->MoveSecondCardToHand2();
 }
-void TFMain::SetHandTotal(int box, int hand, const std::string& text) {
+void TableWindow::SetHandTotal(int box, int hand, const std::string& text) {
     Frame(box)->SetHandTotal(hand, QString::fromStdString(text));
 }
-void TFMain::SetStakeLabel(int box, const std::string& text) {
+void TableWindow::SetStakeLabel(int box, const std::string& text) {
     Frame(box)->SetStakeLabel(QString::fromStdString(text));
 }
-void TFMain::SetStakeHeight(int box, const std::string& text) {
+void TableWindow::SetStakeHeight(int box, const std::string& text) {
     Frame(box)->SetStakeHeight(QString::fromStdString(text));
 }
-void TFMain::SetCapital(int box, const std::string& text) {
+void TableWindow::SetCapital(int box, const std::string& text) {
     Frame(box)->SetCapital(QString::fromStdString(text));
 }
-void TFMain::SetUnits(int box, int units) {
+void TableWindow::SetUnits(int box, int units) {
     Frame(box)->SetUnits(units);
 }
-void TFMain::SetUnitsEnabled(int box, bool enabled) {
+void TableWindow::SetUnitsEnabled(int box, bool enabled) {
     Frame(box)->SetUnitsEnabled(enabled);
 }
-void TFMain::SetUnitsBlinking(int box, bool blinking) {
+void TableWindow::SetUnitsBlinking(int box, bool blinking) {
     Frame(box)->SetUnitsBlinking(blinking);
 }
-void TFMain::SetBetEnabled(int box, bool enabled) {
+void TableWindow::SetBetEnabled(int box, bool enabled) {
     Frame(box)->SetBetEnabled(enabled);
 }
-void TFMain::SetActionEnabled(int box, Action action, bool enabled) {
+void TableWindow::SetActionEnabled(int box, Action action, bool enabled) {
     Frame(box)->SetActionEnabled(action, enabled);
 }
-void TFMain::ShowCoin(int box, int coin, bool visible) {
+void TableWindow::ShowCoin(int box, int coin, bool visible) {
     Frame(box)->ShowCoin(coin, visible);
 }
-void TFMain::SetHandMarker(int box, int hand, bool blinking) {
+void TableWindow::SetHandMarker(int box, int hand, bool blinking) {
     Frame(box)->SetHandMarker(hand, blinking);
 }
-void TFMain::SetGauge(int box, int value, int maximum) {
+void TableWindow::SetGauge(int box, int value, int maximum) {
     Frame(box)->SetGauge(value, maximum);
 }
-void TFMain::SetDecisionsText(int box, const std::string& text) {
+void TableWindow::SetDecisionsText(int box, const std::string& text) {
     Frame(box)->SetDecisionsText(QString::fromStdString(text));
 }
-void TFMain::SetBoxName(int box, const std::string& text) {
+void TableWindow::SetBoxName(int box, const std::string& text) {
     Frame(box)->SetName(QString::fromStdString(text));
 }
-void TFMain::SetBoxActive(int box, bool active, bool frameVisible) {
+void TableWindow::SetBoxActive(int box, bool active, bool frameVisible) {
     Frame(box)->SetActive(active, frameVisible);
 }
-void TFMain::ShowDealerCard(int n, CardCode code) {
+void TableWindow::ShowDealerCard(int n, CardCode code) {
     dealer_->ShowCard(n, code);
 }
-void TFMain::SetDealerTotal(const std::string& text) {
+void TableWindow::SetDealerTotal(const std::string& text) {
     dealer_->SetTotal(QString::fromStdString(text));
 }
-void TFMain::SetRoundLabel(const std::string& text) {
+void TableWindow::SetRoundLabel(const std::string& text) {
     dealer_->SetRound(QString::fromStdString(text));
 }
-void TFMain::SetHint(const std::string& text) {
+void TableWindow::SetHint(const std::string& text) {
     dealer_->SetHint(QString::fromStdString(text));
 }
-void TFMain::SetCounts(const std::string& running, const std::string& relative) {
+void TableWindow::SetCounts(const std::string& running, const std::string& relative) {
     dealer_->SetCounts(QString::fromStdString(running), QString::fromStdString(relative));
 }
-void TFMain::SetTrainingPanel(bool trainingVisible, bool countsVisible) {
+void TableWindow::SetTrainingPanel(bool trainingVisible, bool countsVisible) {
     dealer_->SetTrainingPanel(trainingVisible, countsVisible);
 }
 
-void TFMain::ClearCards() {
-    for (TFfr2* frame : frames_) frame->ClearCards();
+void TableWindow::ClearCards() {
+    for (BoxFrame* frame : frames_) frame->ClearCards();
     dealer_->ClearCards();
 }
 
-void TFMain::SetIdleControls(bool idle) {
+void TableWindow::SetIdleControls(bool idle) {
     bPause_->setVisible(!idle);
     bPause_->setEnabled(!idle);
     panel_->bStart->setEnabled(idle);
@@ -463,9 +477,9 @@ void TFMain::SetIdleControls(bool idle) {
     panel_->bOptionen->setEnabled(idle);
 }
 
-void TFMain::SetPaused(bool paused) {
+void TableWindow::SetPaused(bool paused) {
     // A paused table takes no box input; the options may be opened meanwhile.
-    for (TFfr2* frame : frames_) frame->setEnabled(!paused);
+    for (BoxFrame* frame : frames_) frame->setEnabled(!paused);
     panel_->bStop->setEnabled(!paused);
     mnStop_->setEnabled(!paused);
     panel_->bOptionen->setEnabled(paused);
@@ -473,17 +487,17 @@ void TFMain::SetPaused(bool paused) {
     bPause_->setIcon(MakeToolIcon(paused ? ToolIcon::Weiter : ToolIcon::Pause, 24));
 }
 
-void TFMain::SetStopEnabled(bool enabled) {
+void TableWindow::SetStopEnabled(bool enabled) {
     panel_->bStop->setEnabled(enabled);
     mnStop_->setEnabled(enabled);
 }
 
-void TFMain::ShowStopIndicator(bool visible) {
+void TableWindow::ShowStopIndicator(bool visible) {
     stopIndicator_->setVisible(visible);
     if (visible) stopIndicator_->raise();
 }
 
-void TFMain::GridChanged(GridKind, int) {
+void TableWindow::GridChanged(GridKind, int) {
     // The statistics and hints windows that show the grids are not part of
     // this version; the table keeps the grids meanwhile.
 }

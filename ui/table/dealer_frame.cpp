@@ -1,4 +1,4 @@
-#include "ui/frb.h"
+#include "ui/table/dealer_frame.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -7,9 +7,9 @@
 #include <algorithm>
 
 #include "engine/table_state.h"
-#include "ui/card_area.h"
-#include "ui/table_art.h"
-#include "ui/table_layout.h"
+#include "ui/common/card_area.h"
+#include "ui/common/table_art.h"
+#include "ui/table/table_layout.h"
 
 namespace tavexo {
 
@@ -52,7 +52,7 @@ QLabel* Caption(QWidget* parent, const QString& text, const QRect& place) {
 
 }  // namespace
 
-TFfrBank::TFfrBank(CardPainter& cards, QWidget* parent) : QFrame(parent) {
+DealerFrame::DealerFrame(CardPainter& cards, QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("frBank"));
     setFixedSize(DEALER_FRAME_WIDTH, DEALER_FRAME_HEIGHT);
     setStyleSheet(QString::fromLatin1(FRAME_STYLE));
@@ -96,53 +96,53 @@ TFfrBank::TFfrBank(CardPainter& cards, QWidget* parent) : QFrame(parent) {
     pTraining_->hide();
 }
 
-void TFfrBank::ShowCard(int n, CardCode code) {
+void DealerFrame::ShowCard(int n, CardCode code) {
     cardArea_->ShowCard(1, n, code);
 }
 
-void TFfrBank::ClearCards() {
+void DealerFrame::ClearCards() {
     cardArea_->Clear();
 }
 
-void TFfrBank::SetTotal(const QString& text) {
+void DealerFrame::SetTotal(const QString& text) {
     pBankStand_->setText(text);
     pBankStand_->setVisible(!text.isEmpty());
 }
 
-void TFfrBank::SetRound(const QString& text) {
+void DealerFrame::SetRound(const QString& text) {
     lRunde_->setText(text);
 }
 
-void TFfrBank::SetHint(const QString& text) {
+void DealerFrame::SetHint(const QString& text) {
     lHinweis_->setText(text);
 }
 
-void TFfrBank::SetCounts(const QString& running, const QString& relative) {
+void DealerFrame::SetCounts(const QString& running, const QString& relative) {
     lAbs_->setText(running);
     lRel_->setText(relative);
 }
 
-void TFfrBank::SetTrainingPanel(bool trainingVisible, bool countsVisible) {
+void DealerFrame::SetTrainingPanel(bool trainingVisible, bool countsVisible) {
     pTraining_->setVisible(trainingVisible);
     pCounter_->setVisible(countsVisible);
 }
 
-void TFfrBank::paintEvent(QPaintEvent*) {
+void DealerFrame::paintEvent(QPaintEvent*) {
     QPainter p(this);
     PaintDealerBackground(p, rect());
 }
 
-void TFfrBank::mousePressEvent(QMouseEvent* event) {
+void DealerFrame::mousePressEvent(QMouseEvent* event) {
     // A press on the frame's own surface (its labels and panels pass the
     // press on to it) picks the frame up; buttons keep their clicks.
     if (!drag_.Press(*this, event)) QFrame::mousePressEvent(event);
 }
 
-void TFfrBank::mouseMoveEvent(QMouseEvent* event) {
+void DealerFrame::mouseMoveEvent(QMouseEvent* event) {
     if (drag_.Move(*this, event)) emit moved();
 }
 
-void TFfrBank::mouseReleaseEvent(QMouseEvent* event) {
+void DealerFrame::mouseReleaseEvent(QMouseEvent* event) {
     if (drag_.Release(event)) emit moved();
 }
 

@@ -1,4 +1,4 @@
-#include "ui/locale_text_format.h"
+#include "ui/common/locale_text_format.h"
 
 #include <cmath>
 

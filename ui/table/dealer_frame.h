@@ -4,7 +4,7 @@
 #include <QPoint>
 
 #include "engine/cards.h"
-#include "ui/frame_drag.h"
+#include "ui/table/frame_drag.h"
 
 class QLabel;
 
@@ -15,10 +15,10 @@ class CardPainter;
 
 // The dealer's frame at the head of the table: the dealer's cards and total,
 // the round number and, in training mode, the counts and the strategy hints.
-class TFfrBank : public QFrame {
+class DealerFrame : public QFrame {
     Q_OBJECT
   public:
-    TFfrBank(CardPainter& cards, QWidget* parent);
+    DealerFrame(CardPainter& cards, QWidget* parent);
 
     void ShowCard(int n, CardCode code);
     void ClearCards();

@@ -1,4 +1,4 @@
-#include "ui/wav_file.h"
+#include "ui/common/wav_file.h"
 
 #include <QtEndian>
 

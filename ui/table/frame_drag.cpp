@@ -1,4 +1,4 @@
-#include "ui/frame_drag.h"
+#include "ui/table/frame_drag.h"
 
 #include <QMouseEvent>
 #include <QWidget>

@@ -1,9 +1,9 @@
-#include "ui/top_panel.h"
+#include "ui/table/top_panel.h"
 
 #include <QHBoxLayout>
 #include <QToolButton>
 
-#include "ui/tool_icons.h"
+#include "ui/common/tool_icons.h"
 
 namespace tavexo {
 

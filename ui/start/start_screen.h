@@ -11,16 +11,16 @@ class QPushButton;
 
 namespace tavexo {
 
-class TFMain;
+class TableWindow;
 
 // The start screen: the first window of a run. Its creation forms and
 // creates the data folders and reads the player profiles; "Weiter" becomes
 // active once the table window stands behind it, and fades over to it.
-class TFStart : public QWidget {
+class StartScreen : public QWidget {
     Q_OBJECT
   public:
     // `baseFolder` is the per-user data location (the XDG data folder).
-    explicit TFStart(const QString& baseFolder, QWidget* parent = nullptr);
+    explicit StartScreen(const QString& baseFolder, QWidget* parent = nullptr);
 
     const DataFolders& Folders() const { return folders_; }
     const TProfileFile& Profiles() const { return profiles_; }
@@ -29,7 +29,7 @@ class TFStart : public QWidget {
     void SetInitializationDone(bool done);
 
     // The window "Weiter" fades over to.
-    void SetTableWindow(TFMain* window);
+    void SetTableWindow(TableWindow* window);
     QPushButton* WeiterButton() const { return weiter_; }
 
     // The 255 steps of the cross-fade, then the table's tool bar is enabled
@@ -49,7 +49,7 @@ class TFStart : public QWidget {
     TProfileFile profiles_;
     bool initializationDone_ = false;
     QPushButton* weiter_ = nullptr;
-    QPointer<TFMain> tableWindow_;
+    QPointer<TableWindow> tableWindow_;
     QPixmap picture_;
 };
 

@@ -8,7 +8,8 @@
 
 #include "engine/table_view.h"
 #include "settings/window_positions.h"
-#include "ui/table_layout.h"
+#include "ui/common/window_opener.h"
+#include "ui/table/table_layout.h"
 
 class QAction;
 class QLabel;
@@ -21,19 +22,19 @@ namespace tavexo {
 class CardPainter;
 class Table;
 class TableArea;
-class TFfr2;
-class TFfrBank;
+class BoxFrame;
+class DealerFrame;
 class TopPanel;
 
 // The table window: menu, tool bar, the green table with the seven box
 // frames around the dealer frame, the pause button, the stop sign and the
 // size slider. It draws what the table tells it and hands every click to
 // the table.
-class TFMain : public QMainWindow, public TableView {
+class TableWindow : public QMainWindow, public TableView {
     Q_OBJECT
   public:
-    TFMain(Table& table, CardPainter& cards, QWidget* parent = nullptr);
-    ~TFMain() override;
+    TableWindow(Table& table, CardPainter& cards, QWidget* parent = nullptr);
+    ~TableWindow() override;
 
     // --- start-up ---
     // The screen the window sizes itself by (the primary screen by default).
@@ -52,12 +53,16 @@ class TFMain : public QMainWindow, public TableView {
 
     // --- handlers of the table's own controls ---
     void SizeSliderReleased();
-    void PausePositionieren();
+    void PlacePauseControls();
     void SaveWindowPositions();
 
+    // The secondary windows that the tool bar and the menu open; the program
+    // registers how each is made.
+    WindowOpener& Windows() { return windows_; }
+
     // --- parts, for the program and its tests ---
-    TFfr2* Frame(int box) const { return frames_[box - 1]; }
-    TFfrBank* DealerFrame() const { return dealer_; }
+    BoxFrame* Frame(int box) const { return frames_[box - 1]; }
+    DealerFrame* Dealer() const { return dealer_; }
     TopPanel* Panel() const { return panel_; }
     QSlider* SizeSlider() const { return track1_; }
     QToolButton* PauseButton() const { return bPause_; }
@@ -105,22 +110,24 @@ class TFMain : public QMainWindow, public TableView {
   private:
     void BuildMenu();
     void BuildTableControls();
-    void ConnectFrame(TFfr2* frame);
+    void ConnectFrame(BoxFrame* frame);
     void ConnectCommands();
     void PlaceBottomControls();
     void PlaceFramesAtDefaults();
     void StartClicked();
     void KeyAction(Action action);
+    void OpenWindow(SecondaryWindow kind, const QString& what);
     void NotAvailable(const QString& what);
 
     Table& table_;
+    WindowOpener windows_;
     QRect screen_;
     std::string settingsFolder_;
 
     TopPanel* panel_ = nullptr;
     TableArea* area_ = nullptr;
-    std::array<TFfr2*, BOX_COUNT> frames_{};
-    TFfrBank* dealer_ = nullptr;
+    std::array<BoxFrame*, BOX_COUNT> frames_{};
+    DealerFrame* dealer_ = nullptr;
     QToolButton* bPause_ = nullptr;
     QLabel* stopIndicator_ = nullptr;
     QPushButton* bPositionen_ = nullptr;

@@ -1,9 +1,9 @@
-#include "ui/table_area.h"
+#include "ui/table/table_area.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "ui/table_art.h"
+#include "ui/common/table_art.h"
 
 namespace tavexo {
 

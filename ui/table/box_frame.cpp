@@ -1,4 +1,4 @@
-#include "ui/fr2.h"
+#include "ui/table/box_frame.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -13,11 +13,11 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "ui/card_area.h"
-#include "ui/card_painter.h"
-#include "ui/table_art.h"
-#include "ui/table_layout.h"
-#include "ui/tool_icons.h"
+#include "ui/common/card_area.h"
+#include "ui/common/card_painter.h"
+#include "ui/common/table_art.h"
+#include "ui/common/tool_icons.h"
+#include "ui/table/table_layout.h"
 
 namespace tavexo {
 
@@ -125,7 +125,7 @@ void Restyle(QWidget* widget) {
 
 }  // namespace
 
-QChar TFfr2::ActionKey(Action action) {
+QChar BoxFrame::ActionKey(Action action) {
     switch (action) {
         case Action::Hit:
             return QLatin1Char('Z');
@@ -143,7 +143,7 @@ QChar TFfr2::ActionKey(Action action) {
     return {};
 }
 
-TFfr2::TFfr2(int box, CardPainter& cards, QWidget* parent)
+BoxFrame::BoxFrame(int box, CardPainter& cards, QWidget* parent)
     : QFrame(parent), box_(box), painter_(cards) {
     setObjectName(QStringLiteral("Spieler%1").arg(box));
     setProperty("tag", box);
@@ -173,7 +173,7 @@ TFfr2::TFfr2(int box, CardPainter& cards, QWidget* parent)
     });
 }
 
-void TFfr2::BuildTitleRow() {
+void BoxFrame::BuildTitleRow() {
     auto label = [this](const char* name, const QRect& place) {
         auto* l = new QLabel(this);
         l->setObjectName(QLatin1String(name));
@@ -202,7 +202,7 @@ void TFfr2::BuildTitleRow() {
     connect(spBut_, &QToolButton::clicked, this, [this] { emit onOffClicked(box_); });
 }
 
-void TFfr2::BuildNamePanel(QWidget* group) {
+void BoxFrame::BuildNamePanel(QWidget* group) {
     auto* panel = new QWidget(group);
     panel->setObjectName(QStringLiteral("PName"));
     panel->setGeometry(0, 0, BOX_FRAME_WIDTH, RAIL_TOP - TITLE_HEIGHT + 24);
@@ -241,15 +241,15 @@ void TFfr2::BuildNamePanel(QWidget* group) {
     gauge1_->setToolTip(QStringLiteral("Bedenkzeit"));
 }
 
-QLabel* TFfr2::Caption(QWidget* parent, const QString& text, const QRect& place) {
+QLabel* BoxFrame::Caption(QWidget* parent, const QString& text, const QRect& place) {
     auto* caption = new QLabel(text, parent);
     caption->setProperty("role", "caption");
     caption->setGeometry(place);
     return caption;
 }
 
-QPushButton* TFfr2::MakeActionButton(QWidget* parent, Action action, const QString& name,
-                                     const QString& caption, const QString& tip) {
+QPushButton* BoxFrame::MakeActionButton(QWidget* parent, Action action, const QString& name,
+                                        const QString& caption, const QString& tip) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setProperty("tag", box_);
@@ -262,7 +262,7 @@ QPushButton* TFfr2::MakeActionButton(QWidget* parent, Action action, const QStri
     return button;
 }
 
-void TFfr2::BuildRail(QWidget* group) {
+void BoxFrame::BuildRail(QWidget* group) {
     auto* rail = new QWidget(group);
     rail->setObjectName(QStringLiteral("PLeiste"));
     rail->setAttribute(Qt::WA_StyledBackground);
@@ -314,15 +314,15 @@ void TFfr2::BuildRail(QWidget* group) {
     connect(bSetzen_, &QPushButton::clicked, this, [this] { emit betClicked(box_); });
 }
 
-QPushButton* TFfr2::ActionButton(Action action) const {
+QPushButton* BoxFrame::ActionButton(Action action) const {
     return actions_[static_cast<int>(action)];
 }
 
-bool TFfr2::IsRolledUp() const {
+bool BoxFrame::IsRolledUp() const {
     return grSpieler_->isHidden();
 }
 
-void TFfr2::ShowCard(int hand, int n, CardCode code) {
+void BoxFrame::ShowCard(int hand, int n, CardCode code) {
     cardArea_->ShowCard(hand, n, code);
     // The name and the decisions stay readable over the cards.
     lName_->raise();
@@ -330,40 +330,40 @@ void TFfr2::ShowCard(int hand, int n, CardCode code) {
     gauge1_->raise();
 }
 
-void TFfr2::MoveSecondCardToHand2() {
+void BoxFrame::MoveSecondCardToHand2() {
     cardArea_->MoveSecondCardToHand2();
 }
 
-void TFfr2::ClearCards() {
+void BoxFrame::ClearCards() {
     cardArea_->Clear();
 }
 
-void TFfr2::SetHandTotal(int hand, const QString& text) {
+void BoxFrame::SetHandTotal(int hand, const QString& text) {
     (hand == 2 ? lWert2_ : lWert1_)->setText(text);
 }
 
-void TFfr2::SetStakeLabel(const QString& text) {
+void BoxFrame::SetStakeLabel(const QString& text) {
     lEinsatz_->setText(text);
 }
 
-void TFfr2::SetStakeHeight(const QString& text) {
+void BoxFrame::SetStakeHeight(const QString& text) {
     lEinsatzHoehe_->setText(text);
 }
 
-void TFfr2::SetCapital(const QString& text) {
+void BoxFrame::SetCapital(const QString& text) {
     pKapital_->setText(text);
 }
 
-void TFfr2::SetUnits(int units) {
+void BoxFrame::SetUnits(int units) {
     const QSignalBlocker quiet(spEinsatz_);
     spEinsatz_->setValue(units);
 }
 
-void TFfr2::SetUnitsEnabled(bool enabled) {
+void BoxFrame::SetUnitsEnabled(bool enabled) {
     spEinsatz_->setEnabled(enabled);
 }
 
-void TFfr2::SetUnitsBlinking(bool blinking) {
+void BoxFrame::SetUnitsBlinking(bool blinking) {
     if (blinking) {
         unitsBlink_->start();
         return;
@@ -374,19 +374,19 @@ void TFfr2::SetUnitsBlinking(bool blinking) {
     Restyle(spEinsatz_);
 }
 
-void TFfr2::SetBetEnabled(bool enabled) {
+void BoxFrame::SetBetEnabled(bool enabled) {
     bSetzen_->setEnabled(enabled);
 }
 
-void TFfr2::SetActionEnabled(Action action, bool enabled) {
+void BoxFrame::SetActionEnabled(Action action, bool enabled) {
     ActionButton(action)->setEnabled(enabled);
 }
 
-void TFfr2::ShowCoin(int coin, bool visible) {
+void BoxFrame::ShowCoin(int coin, bool visible) {
     if (coin >= 1 && coin <= 5) coins_[coin - 1]->setVisible(visible);
 }
 
-void TFfr2::SetHandMarker(int hand, bool blinking) {
+void BoxFrame::SetHandMarker(int hand, bool blinking) {
     const int i = hand == 2 ? 1 : 0;
     QLabel* marker = i == 0 ? marker1_ : marker2_;
     marker->setVisible(blinking);
@@ -396,12 +396,12 @@ void TFfr2::SetHandMarker(int hand, bool blinking) {
         markerBlink_[i]->stop();
 }
 
-void TFfr2::SetGauge(int value, int maximum) {
+void BoxFrame::SetGauge(int value, int maximum) {
     gauge1_->setMaximum(std::max(maximum, 1));
     gauge1_->setValue(std::clamp(value, 0, std::max(maximum, 1)));
 }
 
-void TFfr2::SetDecisionsText(const QString& text) {
+void BoxFrame::SetDecisionsText(const QString& text) {
     pAktionen_->setText(text);
     pAktionen_->setVisible(!text.isEmpty());
     if (text.isEmpty()) return;
@@ -410,13 +410,13 @@ void TFfr2::SetDecisionsText(const QString& text) {
     pAktionen_->setGeometry(294 - width, DECISIONS_TOP, width, 15);
 }
 
-void TFfr2::SetName(const QString& text) {
+void BoxFrame::SetName(const QString& text) {
     lName_->setText(text);
     const int width = std::min(lName_->sizeHint().width(), 194);
     lName_->setGeometry(294 - width, NAME_TOP, width, 16);
 }
 
-void TFfr2::SetActive(bool active, bool frameVisible) {
+void BoxFrame::SetActive(bool active, bool frameVisible) {
     active_ = active;
     grSpieler_->setVisible(active);
     lWert2_->setVisible(active);
@@ -430,22 +430,22 @@ void TFfr2::SetActive(bool active, bool frameVisible) {
     update();
 }
 
-void TFfr2::paintEvent(QPaintEvent*) {
+void BoxFrame::paintEvent(QPaintEvent*) {
     QPainter p(this);
     PaintBoxFrame(p, rect(), TITLE_HEIGHT, !active_);
 }
 
-void TFfr2::mousePressEvent(QMouseEvent* event) {
+void BoxFrame::mousePressEvent(QMouseEvent* event) {
     // A press on the frame's own surface (its labels and panels pass the
     // press on to it) picks the frame up; buttons keep their clicks.
     if (!drag_.Press(*this, event)) QFrame::mousePressEvent(event);
 }
 
-void TFfr2::mouseMoveEvent(QMouseEvent* event) {
+void BoxFrame::mouseMoveEvent(QMouseEvent* event) {
     drag_.Move(*this, event);
 }
 
-void TFfr2::mouseReleaseEvent(QMouseEvent* event) {
+void BoxFrame::mouseReleaseEvent(QMouseEvent* event) {
     if (drag_.Release(event)) emit moved(box_);
 }
 

@@ -40,6 +40,6 @@ struct PausePlaces {
     QPoint pauseButton;
     QPoint stopIndicator;
 };
-PausePlaces PausePositionieren(const QRect& dealerFrame);
+PausePlaces PlacePauseControls(const QRect& dealerFrame);
 
 }  // namespace tavexo

@@ -1,11 +1,11 @@
-#include "ui/qt_table_host.h"
+#include "ui/common/qt_table_host.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QTimer>
 
-#include "ui/sound_player.h"
+#include "ui/common/sound_player.h"
 
 namespace tavexo {
 

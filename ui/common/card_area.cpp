@@ -1,11 +1,11 @@
-#include "ui/card_area.h"
+#include "ui/common/card_area.h"
 
 #include <QLabel>
 
 #include <algorithm>
 
 #include "engine/table_state.h"
-#include "ui/card_painter.h"
+#include "ui/common/card_painter.h"
 
 namespace tavexo {
 

@@ -7,7 +7,7 @@
 
 #include "engine/cards.h"
 #include "engine/table_state.h"
-#include "ui/frame_drag.h"
+#include "ui/table/frame_drag.h"
 
 class QCheckBox;
 class QLabel;
@@ -27,10 +27,10 @@ class CardPainter;
 // player's name, the cards, the chips and the decision gauge; the rail with
 // the six action buttons and the betting controls. It only shows what the
 // table tells it and reports the user's clicks.
-class TFfr2 : public QFrame {
+class BoxFrame : public QFrame {
     Q_OBJECT
   public:
-    TFfr2(int box, CardPainter& cards, QWidget* parent);
+    BoxFrame(int box, CardPainter& cards, QWidget* parent);
 
     int Box() const { return box_; }
 

@@ -1,4 +1,5 @@
-#include "strategy/counting.h"
+#include "engine/bet_ramp.h"
+#include "engine/relative_count.h"
 
 #include <gtest/gtest.h>
 

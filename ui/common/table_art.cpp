@@ -1,4 +1,4 @@
-#include "ui/table_art.h"
+#include "ui/common/table_art.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -11,7 +11,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "ui/card_painter.h"
+#include "ui/common/card_painter.h"
 
 namespace tavexo {
 

@@ -1,4 +1,4 @@
-#include "ui/tool_icons.h"
+#include "ui/common/tool_icons.h"
 
 #include <QGuiApplication>
 #include <QLinearGradient>
@@ -7,7 +7,7 @@
 
 #include <numbers>
 
-#include "ui/card_painter.h"
+#include "ui/common/card_painter.h"
 
 namespace tavexo {
 

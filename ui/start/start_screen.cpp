@@ -1,4 +1,4 @@
-#include "ui/start.h"
+#include "ui/start/start_screen.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QThread>
 
-#include "ui/main_window.h"
-#include "ui/table_art.h"
+#include "ui/common/table_art.h"
+#include "ui/table/table_window.h"
 
 namespace tavexo {
 
@@ -42,7 +42,7 @@ DataFolders PrepareDataFolders(const QString& baseFolder) {
     return folders;
 }
 
-TFStart::TFStart(const QString& baseFolder, QWidget* parent)
+StartScreen::StartScreen(const QString& baseFolder, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("FStart"));
@@ -57,15 +57,15 @@ TFStart::TFStart(const QString& baseFolder, QWidget* parent)
     weiter_->setObjectName(QStringLiteral("BWeiter"));
     weiter_->adjustSize();
     weiter_->move(WIDTH - weiter_->width() - 16, HEIGHT - weiter_->height() - 14);
-    connect(weiter_, &QPushButton::clicked, this, &TFStart::FadeOver);
+    connect(weiter_, &QPushButton::clicked, this, &StartScreen::FadeOver);
     SetInitializationDone(false);
 }
 
-void TFStart::SetTableWindow(TFMain* window) {
+void StartScreen::SetTableWindow(TableWindow* window) {
     tableWindow_ = window;
 }
 
-void TFStart::SetInitializationDone(bool done) {
+void StartScreen::SetInitializationDone(bool done) {
     initializationDone_ = done;
     weiter_->setEnabled(done);
     // A disabled button gets no cursor of its own; the screen shows the wait.
@@ -74,7 +74,7 @@ void TFStart::SetInitializationDone(bool done) {
     if (done) weiter_->setFocus();
 }
 
-void TFStart::FadeOver() {
+void StartScreen::FadeOver() {
     weiter_->setEnabled(false);
     // Platforms without window transparency (the offscreen one of the tests)
     // warn at every step; there the fade keeps its pace but sets only the
@@ -97,7 +97,7 @@ void TFStart::FadeOver() {
     deleteLater();
 }
 
-void TFStart::paintEvent(QPaintEvent*) {
+void StartScreen::paintEvent(QPaintEvent*) {
     const qreal ratio = devicePixelRatioF();
     if (picture_.isNull() || picture_.devicePixelRatio() != ratio)
         picture_ = StartPicture(size(), ratio);

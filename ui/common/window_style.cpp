@@ -1,0 +1,31 @@
+#include "ui/common/window_style.h"
+
+#include <QFile>
+#include <QWidget>
+
+static void InitStyleResources() {
+    Q_INIT_RESOURCE(style);
+}
+
+namespace tavexo {
+
+namespace {
+
+const QString& StyleSheet() {
+    static const QString sheet = [] {
+        InitStyleResources();
+        QFile file(QStringLiteral(":/style/tavexo.qss"));
+        if (!file.open(QIODevice::ReadOnly)) return QString();
+        return QString::fromUtf8(file.readAll());
+    }();
+    return sheet;
+}
+
+}  // namespace
+
+void ApplyWindowStyle(QWidget* window) {
+    window->setProperty("tavexoWindow", true);
+    window->setStyleSheet(StyleSheet());
+}
+
+}  // namespace tavexo

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QColor>
+
+class QWidget;
+
+namespace tavexo {
+
+// The colours of the shared window style (resources/style/tavexo.qss) for
+// code that paints or colours cells itself.
+inline const QColor STYLE_FELT(0x12, 0x3a, 0x22);
+inline const QColor STYLE_CREAM_TEXT(0xf0, 0xe6, 0xc8);
+inline const QColor STYLE_GOLD(0xe0, 0xc0, 0x68);
+inline const QColor STYLE_GRID_BACKGROUND(0xfb, 0xf7, 0xea);
+inline const QColor STYLE_GRID_TEXT(0x1e, 0x1a, 0x12);
+
+// Gives a window beside the table (a dialog, the statistics, the training
+// centre, a message box) the table's look: the shared style sheet applies to
+// the window and everything in it. The table window itself paints its own.
+void ApplyWindowStyle(QWidget* window);
+
+}  // namespace tavexo
