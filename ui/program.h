@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -23,6 +24,11 @@ namespace tavexo {
 class LocaleTextFormat;
 class TableWindow;
 
+namespace help {
+class HelpDownloadService;
+class HelpSystem;
+}  // namespace help
+
 // What may differ between the real program and its tests.
 struct ProgramConfig {
     // The per-user data location; empty: the XDG data folder.
@@ -32,6 +38,13 @@ struct ProgramConfig {
     SoundPlayer::Output sound = SoundPlayer::Output::System;
     // Message boxes are recorded instead of shown (tests).
     bool recordMessages = false;
+    // Where the help file is looked for; none: the build tree, the install
+    // prefix and the data folder.
+    std::optional<QStringList> helpFolders;
+    // The per-user help collection; empty: in the user's cache folder.
+    QString helpCollectionFile;
+    // Fetches a missing help file; none: the program's own download service.
+    help::HelpDownloadService* helpDownload = nullptr;
 };
 
 // The program: everything that lives from start-up to the end of the run,
@@ -55,10 +68,13 @@ class Program {
     TProgramSettings& Settings() { return settings_; }
     const DataFolders& Folders() const { return folders_; }
     const TProfileFile& Profiles() const { return profiles_; }
+    // F1, the help window and the help download (exists once Start ran).
+    help::HelpSystem& Help() { return *help_; }
 
   private:
     void CreateTableWindow();
     void RegisterWindows();
+    void CreateHelp();
 
     ProgramConfig config_;
     SoundPlayer player_;
@@ -70,6 +86,8 @@ class Program {
     CardPainter cards_;
     std::unique_ptr<LocaleTextFormat> format_;
     std::unique_ptr<TableWindow> window_;
+    std::unique_ptr<help::HelpDownloadService> ownDownload_;
+    std::unique_ptr<help::HelpSystem> help_;
     QPointer<StartScreen> start_;
     DataFolders folders_;
     TProfileFile profiles_;

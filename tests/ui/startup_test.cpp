@@ -262,8 +262,6 @@ void StartupTest::windowsNotBuiltYetSaySo_data() {
                             << "Gibt es Neues?";
     QTest::newRow("live tables") << "bsSkinSpeedButton2"
                                  << "Live-Tische fürs Counten";
-    QTest::newRow("help") << "BHelp"
-                          << "Die Hilfe";
 }
 
 void StartupTest::windowsNotBuiltYetSaySo() {

@@ -7,12 +7,20 @@
 
 namespace tavexo::uitest {
 
-std::unique_ptr<Program> StartProgram(const QString& dataBase, bool fadeIn) {
+ProgramConfig TestConfig(const QString& dataBase) {
     ProgramConfig config;
     config.dataBase = dataBase;
     config.screen = QRect(0, 0, 1920, 1080);
     config.sound = SoundPlayer::Output::Silent;
     config.recordMessages = true;
+    return config;
+}
+
+std::unique_ptr<Program> StartProgram(const QString& dataBase, bool fadeIn) {
+    return StartProgram(TestConfig(dataBase), fadeIn);
+}
+
+std::unique_ptr<Program> StartProgram(const ProgramConfig& config, bool fadeIn) {
     auto program = std::make_unique<Program>(config);
     program->Start();
     if (fadeIn) program->StartWindow()->FadeOver();

@@ -2,6 +2,8 @@
 
 #include <QHelpEngineCore>
 
+#include <algorithm>
+
 namespace tavexo::help {
 
 HelpBrowser::HelpBrowser(QHelpEngineCore& engine, QWidget* parent)
@@ -19,12 +21,12 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
 }
 
 void HelpBrowser::SetZoomStep(int step) {
-    step = std::clamp(step, MIN_ZOOM_STEP, MAX_ZOOM_STEP);
-    // zoomIn/zoomOut change the point size by whole points; keep the count so
-    // that the size can be restored exactly.
-    if (step > zoomStep_) zoomIn(step - zoomStep_);
-    if (step < zoomStep_) zoomOut(zoomStep_ - step);
-    zoomStep_ = step;
+    zoomStep_ = std::clamp(step, MIN_ZOOM_STEP, MAX_ZOOM_STEP);
+    // The window style sheet fixes every widget's font size, so the reader's
+    // choice has to come as a style sheet too; it only adds the size.
+    setStyleSheet(
+        QStringLiteral("QTextBrowser { font-size: %1pt; }").arg(NORMAL_POINT_SIZE + zoomStep_));
+    ensurePolished();
 }
 
 }  // namespace tavexo::help

@@ -15,11 +15,12 @@ class HelpBrowser : public QTextBrowser {
 
     QVariant loadResource(int type, const QUrl& name) override;
 
-    // Font size as steps away from the normal size (negative: smaller).
+    // Font size in points away from the normal size (negative: smaller).
     void SetZoomStep(int step);
     int ZoomStep() const { return zoomStep_; }
-    static constexpr int MIN_ZOOM_STEP = -3;
-    static constexpr int MAX_ZOOM_STEP = 8;
+    static constexpr int NORMAL_POINT_SIZE = 11;
+    static constexpr int MIN_ZOOM_STEP = -2;  // never below 9 pt
+    static constexpr int MAX_ZOOM_STEP = 10;
 
   private:
     QHelpEngineCore& engine_;

@@ -9,6 +9,7 @@
 
 #include <exception>
 
+#include "ui/common/window_style.h"
 #include "ui/help/help_context.h"
 #include "ui/help/help_download.h"
 #include "ui/help/help_file_locator.h"
@@ -38,9 +39,7 @@ HelpDownloadWindow::HelpDownloadWindow(HelpDownloadService& service, Setup setup
     help->setFixedWidth(32);
     auto* heading = new QLabel(QStringLiteral("Hinweis auf fehlende Hilfe-Datei"), this);
     heading->setObjectName(QStringLiteral("LHinweis"));
-    QFont bold = heading->font();
-    bold.setBold(true);
-    heading->setFont(bold);
+    heading->setProperty("role", "heading");
     top->addWidget(help);
     top->addWidget(heading, 1);
     layout->addLayout(top);
@@ -59,11 +58,7 @@ HelpDownloadWindow::HelpDownloadWindow(HelpDownloadService& service, Setup setup
     tick_->setObjectName(QStringLiteral("ImgHaken"));
     tick_->setAccessibleName(QStringLiteral("Download erfolgreich"));
     tick_->setToolTip(QStringLiteral("Download erfolgreich"));
-    QFont big = tick_->font();
-    big.setPointSize(big.pointSize() * 2);
-    big.setBold(true);
-    tick_->setFont(big);
-    tick_->setStyleSheet(QStringLiteral("color: #1b8a2f;"));
+    tick_->setProperty("role", "success");
     tick_->hide();
     row->addWidget(download_);
     row->addWidget(tick_);
@@ -82,6 +77,7 @@ HelpDownloadWindow::HelpDownloadWindow(HelpDownloadService& service, Setup setup
     connect(download_, &QPushButton::clicked, this, &HelpDownloadWindow::Download);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     download_->setFocus();
+    ApplyWindowStyle(this);
 }
 
 void HelpDownloadWindow::Download() {

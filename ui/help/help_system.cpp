@@ -4,13 +4,13 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include "ui/help/centre_over.h"
 #include "ui/help/help_catalog.h"
 #include "ui/help/help_context.h"
 #include "ui/help/help_download_window.h"
 #include "ui/help/help_file_locator.h"
 #include "ui/help/help_request.h"
 #include "ui/help/help_window.h"
-#include "ui/help/info_window.h"
 
 namespace tavexo::help {
 
@@ -35,7 +35,6 @@ HelpSystem::HelpSystem(Setup setup, HelpDownloadService& download)
 HelpSystem::~HelpSystem() {
     if (qApp != nullptr) qApp->removeEventFilter(this);
     delete downloadWindow_;
-    delete info_;
     // The help window holds widgets of the engine; it goes before the catalog.
     window_.reset();
 }
@@ -48,6 +47,10 @@ bool HelpSystem::FindHelpFile() {
 
 bool HelpSystem::HelpFileMissing() const {
     return helpMissing_;
+}
+
+HelpDownloadWindow* HelpSystem::DownloadWindow() const {
+    return downloadWindow_;
 }
 
 HelpWindow& HelpSystem::EnsureWindow() {
@@ -89,14 +92,6 @@ void HelpSystem::ShowSearch() {
     EnsureWindow().ShowSearch();
 }
 
-void HelpSystem::ShowInfo() {
-    if (!info_) {
-        info_ = new InfoWindow(mainWindow_);
-        PlaceOverMainWindow(info_);
-    }
-    BringBack(info_);
-}
-
 void HelpSystem::ShowDownloadWindow() {
     if (!downloadWindow_) {
         HelpDownloadWindow::Setup setup;
@@ -105,7 +100,7 @@ void HelpSystem::ShowDownloadWindow() {
         setup.helpArrived = [this] { return FindHelpFile(); };
         setup.inform = setup_.inform;
         downloadWindow_ = new HelpDownloadWindow(download_, std::move(setup), mainWindow_);
-        PlaceOverMainWindow(downloadWindow_);
+        CentreOver(downloadWindow_, mainWindow_);
     }
     BringBack(downloadWindow_);
 }
@@ -114,25 +109,29 @@ void HelpSystem::OfferDownloadIfMissing() {
     if (helpMissing_) ShowDownloadWindow();
 }
 
-void HelpSystem::PlaceOverMainWindow(QWidget* window) {
-    if (!mainWindow_) return;
-    const QRect over = mainWindow_->frameGeometry();
-    window->move(over.center() - window->rect().center());
-}
-
 bool HelpSystem::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == HelpRequestEvent::Kind()) {
         const auto* request = static_cast<HelpRequestEvent*>(event);
-        if (request->Context() != 0) {
-            ShowHelpContext(request->Context());
-        } else {
-            // As F1 in the window of the button: the focused control counts
-            // when it lies in that window.
-            QWidget* origin = request->Origin();
-            QWidget* focus = QApplication::focusWidget();
-            if (origin != nullptr && focus != nullptr && focus->window() == origin->window())
-                origin = focus;
-            ShowHelpFor(origin);
+        switch (request->Wanted()) {
+            case HelpRequestEvent::Want::Context:
+                ShowHelpContext(request->Context());
+                break;
+            case HelpRequestEvent::Want::Contents:
+                ShowContents();
+                break;
+            case HelpRequestEvent::Want::Search:
+                ShowSearch();
+                break;
+            case HelpRequestEvent::Want::AsF1: {
+                // As F1 in the window of the button: the focused control
+                // counts when it lies in that window.
+                QWidget* origin = request->Origin();
+                QWidget* focus = QApplication::focusWidget();
+                if (origin != nullptr && focus != nullptr && focus->window() == origin->window())
+                    origin = focus;
+                ShowHelpFor(origin);
+                break;
+            }
         }
         return true;
     }

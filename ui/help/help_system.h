@@ -16,7 +16,6 @@ class HelpCatalog;
 class HelpDownloadService;
 class HelpDownloadWindow;
 class HelpWindow;
-class InfoWindow;
 
 // The program's help: finds the help file, shows the help window at a
 // context, answers F1 and the help requests of every window, and offers the
@@ -53,29 +52,25 @@ class HelpSystem : public QObject {
     void ShowHelpFor(QWidget* widget);
     void ShowContents();
     void ShowSearch();
-    void ShowInfo();
     void ShowDownloadWindow();
     // At the first showing of the table: the download window, if the help
     // file was missing at start.
     void OfferDownloadIfMissing();
 
     HelpWindow* Window() const { return window_.get(); }
-    HelpDownloadWindow* DownloadWindow() const { return downloadWindow_; }
-    InfoWindow* Info() const { return info_; }
+    HelpDownloadWindow* DownloadWindow() const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     HelpWindow& EnsureWindow();
-    void PlaceOverMainWindow(QWidget* window);
 
     Setup setup_;
     HelpDownloadService& download_;
     std::unique_ptr<HelpCatalog> catalog_;
     std::unique_ptr<HelpWindow> window_;
     QPointer<HelpDownloadWindow> downloadWindow_;
-    QPointer<InfoWindow> info_;
     QPointer<QWidget> mainWindow_;
     bool helpMissing_ = true;
 };

@@ -19,6 +19,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "ui/common/window_style.h"
 #include "ui/help/help_browser.h"
 #include "ui/help/help_catalog.h"
 #include "ui/help/help_context.h"
@@ -88,13 +89,14 @@ HelpWindow::HelpWindow(HelpCatalog& catalog, QWidget* parent)
     });
     connect(search, &QHelpSearchEngine::searchingFinished, this, &HelpWindow::ShowSearchResults);
 
-    browser_->SetZoomStep(engine.customValue(QLatin1String(ZOOM_KEY), 0).toInt());
-
     // Large enough for two columns, small enough for a 1366 x 768 screen.
     QSize size(1040, 720);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableGeometry().size() * 0.9);
     resize(size);
+    ApplyWindowStyle(this);
+    browser_->SetZoomStep(engine.customValue(QLatin1String(ZOOM_KEY), 0).toInt());
+    Zoom(0);
 }
 
 void HelpWindow::BuildToolBar(QHBoxLayout* bar) {

@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/common/window_style.h"
+#include "ui/help/centre_over.h"
 #include "ui/help/help_context.h"
 
 namespace tavexo::help {
@@ -75,10 +77,7 @@ MailLabel::MailLabel(const QString& text, const QUrl& address, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("E-Mail an ") + text);
     setToolTip(QStringLiteral("E-Mail schreiben"));
-    QFont link = font();
-    link.setUnderline(true);
-    setFont(link);
-    setStyleSheet(QStringLiteral("color: #0a5bc4;"));
+    setProperty("role", "link");
 }
 
 void MailLabel::mouseReleaseEvent(QMouseEvent* event) {
@@ -120,10 +119,7 @@ InfoWindow::InfoWindow(QWidget* parent) : QWidget(parent, Qt::Dialog) {
     image->setAccessibleName(QStringLiteral("Tavexo"));
     auto* titles = new QVBoxLayout;
     auto* product = new QLabel(QStringLiteral("Tavexo"), this);
-    QFont big = product->font();
-    big.setPointSizeF(big.pointSizeF() * 1.8);
-    big.setBold(true);
-    product->setFont(big);
+    product->setProperty("role", "title");
     auto* purpose = new QLabel(QStringLiteral("Black Jack zum Üben des Kartenzählens"), this);
     purpose->setWordWrap(true);
     auto* version = new QLabel(QStringLiteral("Version ") + QLatin1String(VERSION), this);
@@ -160,6 +156,8 @@ InfoWindow::InfoWindow(QWidget* parent) : QWidget(parent, Qt::Dialog) {
     bottom->addWidget(close);
     layout->addLayout(bottom);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    ApplyWindowStyle(this);
+    CentreOver(this, parent);
 }
 
 }  // namespace tavexo::help
