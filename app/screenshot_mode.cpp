@@ -1,5 +1,6 @@
 #include "app/screenshot_mode.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
@@ -8,6 +9,8 @@
 #include <cstdio>
 
 #include "settings/profiles.h"
+#include "ui/help/help_system.h"
+#include "ui/help/help_window.h"
 #include "ui/program.h"
 #include "ui/start/start_screen.h"
 #include "ui/table/table_window.h"
@@ -81,11 +84,35 @@ void ScreenshotMode::Watch() {
 void ScreenshotMode::Ready() {
     if (ready_) return;
     ready_ = true;
+    asked_ = qEnvironmentVariableIsSet("TAVEXO_SCREENSHOT_WINDOW");
+    OpenAskedWindow();
     // Let the last changes reach the screen before the picture is taken.
-    QTimer::singleShot(300, this, [] {
+    QTimer::singleShot(asked_ ? 1200 : 300, this, [] {
         std::fprintf(stderr, "TAVEXO_READY\n");
         std::fflush(stderr);
     });
+}
+
+// TAVEXO_SCREENSHOT_WINDOW puts one of the help's windows in front of the
+// table: "hilfe:<context>" the help at that topic, "suche:<words>" the search
+// with its hits, "info" the info window, "hilfe-download" the download offer.
+void ScreenshotMode::OpenAskedWindow() {
+    const QString asked = qEnvironmentVariable("TAVEXO_SCREENSHOT_WINDOW");
+    help::HelpSystem& help = program_.Help();
+    if (asked.startsWith(QLatin1String("hilfe:"))) {
+        help.ShowHelpContext(asked.mid(6).toInt());
+    } else if (asked.startsWith(QLatin1String("suche:"))) {
+        help.ShowSearch();
+        if (auto* query = help.Window()->findChild<QLineEdit*>(QStringLiteral("ESuche"))) {
+            query->setText(asked.mid(6));
+            // The index may still be in the making; the window waits for it.
+            QTimer::singleShot(200, query, [query] { emit query->returnPressed(); });
+        }
+    } else if (asked == QLatin1String("info")) {
+        program_.Window().Windows().Open(SecondaryWindow::Info);
+    } else if (asked == QLatin1String("hilfe-download")) {
+        help.ShowDownloadWindow();
+    }
 }
 
 }  // namespace tavexo

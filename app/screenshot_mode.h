@@ -21,10 +21,12 @@ class ScreenshotMode : public QObject {
     void Begin();
     void Watch();
     void Ready();
+    void OpenAskedWindow();
 
     Program& program_;
     int rounds_ = -1;
     bool ready_ = false;
+    bool asked_ = false;
 };
 
 }  // namespace tavexo
