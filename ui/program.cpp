@@ -7,6 +7,7 @@
 
 #include <exception>
 
+#include "services/update_server.h"
 #include "settings/settings_store.h"
 #include "settings/window_positions.h"
 #include "ui/common/locale_text_format.h"
@@ -15,6 +16,9 @@
 #include "ui/help/help_file_locator.h"
 #include "ui/help/help_system.h"
 #include "ui/help/info_window.h"
+#include "ui/help/service_help_download.h"
+#include "ui/services/live_tables_window.h"
+#include "ui/services/update_window.h"
 #include "ui/start/start_screen.h"
 #include "ui/table/table_window.h"
 
@@ -81,6 +85,17 @@ void Program::Start() {
 void Program::RegisterWindows() {
     WindowOpener& windows = window_->Windows();
     windows.Register(SecondaryWindow::Info, [this] { return new help::InfoWindow(window_.get()); });
+    const auto services = [this] {
+        return DesktopServiceEnvironment(QString::fromStdString(folders_.dataFolder),
+                                         QString::fromStdString(folders_.programFolder),
+                                         QString::fromStdString(folders_.tempDownloadFile));
+    };
+    windows.Register(SecondaryWindow::Update,
+                     [this, services] { return new UpdateWindow(services(), window_.get()); });
+    windows.CreateHidden(SecondaryWindow::Update);
+    windows.Register(SecondaryWindow::LiveTables,
+                     [this, services] { return new LiveTablesWindow(services(), window_.get()); });
+    windows.CreateHidden(SecondaryWindow::LiveTables);
 }
 
 // The help is looked for while the start screen stands, so that the table
@@ -88,15 +103,15 @@ void Program::RegisterWindows() {
 void Program::CreateHelp() {
     help::HelpDownloadService* download = config_.helpDownload;
     if (download == nullptr) {
-        // TODO(update): the program's DownloadToFile takes over here.
-        ownDownload_ = std::make_unique<help::PendingDownloadService>();
+        ownDownload_ = std::make_unique<help::ServiceHelpDownload>(
+            QString::fromStdString(folders_.tempDownloadFile));
         download = ownDownload_.get();
     }
     const QString dataFolder = QString::fromStdString(folders_.dataFolder);
     help::HelpSystem::Setup setup;
     setup.helpFolders = config_.helpFolders.value_or(help::StandardHelpFolders(dataFolder));
     setup.downloadTarget = dataFolder + QLatin1String(help::HELP_FILE_NAME);
-    setup.downloadUrl = help::HelpDownloadUrl(QStringLiteral("https://downloads.tavexo.example"));
+    setup.downloadUrl = help::HelpDownloadUrl(QLatin1String(UPDATE_SERVER_BASE));
     setup.collectionFile = config_.helpCollectionFile;
     if (setup.collectionFile.isEmpty())
         setup.collectionFile = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +

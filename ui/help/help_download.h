@@ -14,15 +14,6 @@ class HelpDownloadService {
     virtual bool DownloadToFile(const QString& url, const QString& target) = 0;
 };
 
-// Stands in for the program's download service until that exists: it
-// claims a connection and fails every download, so the user sees the
-// ordinary "download failed" message rather than a wrong one.
-class PendingDownloadService : public HelpDownloadService {
-  public:
-    bool IsOnline() override { return true; }
-    bool DownloadToFile(const QString&, const QString&) override { return false; }
-};
-
 // The help file's address on the download server: below "/downloads/", its
 // name behind a fixed prefix of 18 lower-case letters and digits.
 QString HelpDownloadUrl(const QString& serverBase);
