@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 
@@ -13,6 +14,7 @@
 #include "ui/help/help_window.h"
 #include "ui/program.h"
 #include "ui/start/start_screen.h"
+#include "ui/statistics/statistics_window.h"
 #include "ui/table/table_window.h"
 #include "ui/table/top_panel.h"
 
@@ -29,6 +31,7 @@ ScreenshotMode::ScreenshotMode(Program& program) : QObject(nullptr), program_(pr
     const int rounds = qEnvironmentVariableIntValue("TAVEXO_SCREENSHOT", &ok);
     if (!ok) return;
     rounds_ = rounds;
+    window_ = qEnvironmentVariable("TAVEXO_SCREENSHOT_WINDOW");
     QTimer::singleShot(0, this, &ScreenshotMode::Begin);
 }
 
@@ -54,6 +57,7 @@ void ScreenshotMode::Begin() {
     settings.actionTime = 600;
     settings.training.trainingMode = true;
     settings.training.showCounts = true;
+    if (!window_.isEmpty()) settings.soundCues.fill(false);
     Table& table = program_.GetTable();
     table.SettingsChanged();
     for (int box = 1; box <= BOX_COUNT; ++box) {
@@ -71,6 +75,16 @@ void ScreenshotMode::Begin() {
 
 void ScreenshotMode::Watch() {
     Table& table = program_.GetTable();
+    if (!window_.isEmpty()) {
+        if (table.State().roundNumber < rounds_) return;
+        if (table.State().running) {
+            table.StopRun();
+        } else if (!windowShown_) {
+            windowShown_ = true;
+            ShowStatistics();
+        }
+        return;
+    }
     TPlayerBox& box = table.Box(HUMAN_BOX);
     // In the last round box 4 changes hands before its turn and then waits
     // for a decision that nobody makes: the round stands still, mid-deal.
@@ -81,38 +95,49 @@ void ScreenshotMode::Watch() {
     if (!box.isRobot && table.BoxInTurn() == HUMAN_BOX) Ready();
 }
 
+void ScreenshotMode::ShowStatistics() {
+    program_.Window().Panel()->bStatistik->click();
+    if (StatisticsWindow* statistics = program_.Statistics()) {
+        if (window_ == QStringLiteral("charts")) {
+            if (auto* view = statistics->Page(1)->findChild<QTabWidget*>(QStringLiteral("Ansicht")))
+                view->setCurrentIndex(1);
+        }
+    }
+    QTimer::singleShot(600, this, &ScreenshotMode::Ready);
+}
+
 void ScreenshotMode::Ready() {
     if (ready_) return;
     ready_ = true;
-    asked_ = qEnvironmentVariableIsSet("TAVEXO_SCREENSHOT_WINDOW");
-    OpenAskedWindow();
+    const bool helpShown = OpenHelpWindow();
     // Let the last changes reach the screen before the picture is taken.
-    QTimer::singleShot(asked_ ? 1200 : 300, this, [] {
+    QTimer::singleShot(helpShown ? 1200 : 300, this, [] {
         std::fprintf(stderr, "TAVEXO_READY\n");
         std::fflush(stderr);
     });
 }
 
-// TAVEXO_SCREENSHOT_WINDOW puts one of the help's windows in front of the
-// table: "hilfe:<context>" the help at that topic, "suche:<words>" the search
-// with its hits, "info" the info window, "hilfe-download" the download offer.
-void ScreenshotMode::OpenAskedWindow() {
-    const QString asked = qEnvironmentVariable("TAVEXO_SCREENSHOT_WINDOW");
+// "hilfe:<context>" the help at that topic, "suche:<words>" the search with
+// its hits, "info" the info window, "hilfe-download" the download offer.
+bool ScreenshotMode::OpenHelpWindow() {
     help::HelpSystem& help = program_.Help();
-    if (asked.startsWith(QLatin1String("hilfe:"))) {
-        help.ShowHelpContext(asked.mid(6).toInt());
-    } else if (asked.startsWith(QLatin1String("suche:"))) {
+    if (window_.startsWith(QLatin1String("hilfe:"))) {
+        help.ShowHelpContext(window_.mid(6).toInt());
+    } else if (window_.startsWith(QLatin1String("suche:"))) {
         help.ShowSearch();
         if (auto* query = help.Window()->findChild<QLineEdit*>(QStringLiteral("ESuche"))) {
-            query->setText(asked.mid(6));
+            query->setText(window_.mid(6));
             // The index may still be in the making; the window waits for it.
             QTimer::singleShot(200, query, [query] { emit query->returnPressed(); });
         }
-    } else if (asked == QLatin1String("info")) {
+    } else if (window_ == QLatin1String("info")) {
         program_.Window().Windows().Open(SecondaryWindow::Info);
-    } else if (asked == QLatin1String("hilfe-download")) {
+    } else if (window_ == QLatin1String("hilfe-download")) {
         help.ShowDownloadWindow();
+    } else {
+        return false;
     }
+    return true;
 }
 
 }  // namespace tavexo

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 #include <memory>
 #include <optional>
 
@@ -22,6 +24,7 @@
 namespace tavexo {
 
 class LocaleTextFormat;
+class StatisticsWindow;
 class TableWindow;
 
 namespace help {
@@ -45,6 +48,8 @@ struct ProgramConfig {
     QString helpCollectionFile;
     // Fetches a missing help file; none: the program's own download service.
     help::HelpDownloadService* helpDownload = nullptr;
+    // Opens an exported workbook; none: the desktop's spreadsheet program.
+    std::function<bool(const QString& path)> openSpreadsheet;
 };
 
 // The program: everything that lives from start-up to the end of the run,
@@ -63,6 +68,7 @@ class Program {
 
     StartScreen* StartWindow() const { return start_; }
     TableWindow& Window() const { return *window_; }
+    StatisticsWindow* Statistics() const { return statistics_.get(); }
     Table& GetTable() { return table_; }
     QtTableHost& Host() { return host_; }
     TProgramSettings& Settings() { return settings_; }
@@ -75,6 +81,7 @@ class Program {
     void CreateTableWindow();
     void RegisterWindows();
     void CreateHelp();
+    StatisticsWindow* CreateStatisticsWindow();
 
     ProgramConfig config_;
     SoundPlayer player_;
@@ -88,6 +95,7 @@ class Program {
     std::unique_ptr<TableWindow> window_;
     std::unique_ptr<help::HelpDownloadService> ownDownload_;
     std::unique_ptr<help::HelpSystem> help_;
+    std::unique_ptr<StatisticsWindow> statistics_;
     QPointer<StartScreen> start_;
     DataFolders folders_;
     TProfileFile profiles_;

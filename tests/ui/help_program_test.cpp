@@ -117,9 +117,9 @@ void HelpProgramTest::presentHelpNeverOffersTheDownload() {
 
 void HelpProgramTest::missingHelpOffersTheDownloadOnceTheTableIsShown() {
     QTemporaryDir nowhere;
-    ProgramConfig config = TestConfig(data_.path());
-    config.helpFolders = QStringList{nowhere.path(), data_.filePath(QStringLiteral("Tavexo"))};
-    auto program = StartProgram(config, false);
+    const QStringList folders{nowhere.path(), data_.filePath(QStringLiteral("Tavexo"))};
+    auto program = StartProgram(
+        data_.path(), false, [&folders](ProgramConfig& config) { config.helpFolders = folders; });
     QVERIFY(program->Help().HelpFileMissing());
     // Not over the start screen: only once the table has faded in.
     QVERIFY(program->Help().DownloadWindow() == nullptr);

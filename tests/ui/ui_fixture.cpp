@@ -7,20 +7,14 @@
 
 namespace tavexo::uitest {
 
-ProgramConfig TestConfig(const QString& dataBase) {
+std::unique_ptr<Program> StartProgram(const QString& dataBase, bool fadeIn,
+                                      const std::function<void(ProgramConfig&)>& adjust) {
     ProgramConfig config;
     config.dataBase = dataBase;
     config.screen = QRect(0, 0, 1920, 1080);
     config.sound = SoundPlayer::Output::Silent;
     config.recordMessages = true;
-    return config;
-}
-
-std::unique_ptr<Program> StartProgram(const QString& dataBase, bool fadeIn) {
-    return StartProgram(TestConfig(dataBase), fadeIn);
-}
-
-std::unique_ptr<Program> StartProgram(const ProgramConfig& config, bool fadeIn) {
+    if (adjust) adjust(config);
     auto program = std::make_unique<Program>(config);
     program->Start();
     if (fadeIn) program->StartWindow()->FadeOver();
