@@ -15,6 +15,8 @@
 #include "ui/help/help_system.h"
 #include "ui/help/help_window.h"
 #include "ui/help/info_window.h"
+#include "ui/statistics/box_page.h"
+#include "ui/statistics/statistics_window.h"
 #include "ui/table/box_frame.h"
 #include "ui/table/table_window.h"
 #include "ui/table/top_panel.h"
@@ -48,6 +50,7 @@ class HelpProgramTest : public QObject {
     void f1OnTheTableOpensTheTablesTopic();
     void helpButtonAndF1LabelOpenTheirTopics();
     void helpMenuOpensContentsSearchAndInfo();
+    void f1InTheStatisticsOpensTheTopicOfItsPart();
     void presentHelpNeverOffersTheDownload();
     void missingHelpOffersTheDownloadOnceTheTableIsShown();
 
@@ -104,6 +107,34 @@ void HelpProgramTest::helpMenuOpensContentsSearchAndInfo() {
     QCOMPARE(shown->size(), QSize(400, 300));
     info->trigger();
     QCOMPARE(window.findChildren<help::InfoWindow*>().size(), 1);
+    QVERIFY(program->Host().RecordedMessages().isEmpty());
+}
+
+void HelpProgramTest::f1InTheStatisticsOpensTheTopicOfItsPart() {
+    auto program = StartProgram(data_.path());
+    QTest::mouseClick(program->Window().Panel()->bStatistik, Qt::LeftButton);
+    StatisticsWindow* statistics = program->Statistics();
+    QVERIFY(statistics && statistics->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(statistics));
+
+    auto* history = statistics->Page(1)->findChild<QWidget*>(QStringLiteral("GVerlauf"));
+    auto* details = statistics->Page(1)->findChild<QWidget*>(QStringLiteral("GStatistik"));
+    QVERIFY(history && details);
+    history->setFocus();
+    QTest::keyClick(history, Qt::Key_F1);
+    QCOMPARE(ShownPage(*program), QStringLiteral("verlauf.html"));
+
+    statistics->activateWindow();
+    details->setFocus();
+    QTest::keyClick(details, Qt::Key_F1);
+    QCOMPARE(ShownPage(*program), QStringLiteral("auswertung.html"));
+
+    // The window's own help button, with the focus on its close button.
+    statistics->activateWindow();
+    auto* close = statistics->findChild<QPushButton*>(QStringLiteral("BSchliessen"));
+    close->setFocus();
+    QTest::keyClick(close, Qt::Key_F1);
+    QCOMPARE(ShownPage(*program), QStringLiteral("statistik.html"));
     QVERIFY(program->Host().RecordedMessages().isEmpty());
 }
 
