@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTabWidget>
 
 #include <exception>
 
@@ -19,6 +20,8 @@
 #include "ui/help/help_system.h"
 #include "ui/help/info_window.h"
 #include "ui/help/service_help_download.h"
+#include "ui/dialogs/options_dialog.h"
+#include "ui/dialogs/profiles_dialog.h"
 #include "ui/services/live_tables_window.h"
 #include "ui/services/update_window.h"
 #include "ui/start/start_screen.h"
@@ -92,6 +95,14 @@ void Program::RegisterWindows() {
     windows.Register(SecondaryWindow::Info, [this] { return new help::InfoWindow(window_.get()); });
     windows.Register(SecondaryWindow::Statistics, [this] { return CreateStatisticsWindow(); });
     windows.CreateHidden(SecondaryWindow::Statistics);
+    // A box's statistics page shows while the saved profiles seat the box.
+    SetBoxPageHandler([this](int box, bool inPlay) {
+        if (statistics_) statistics_->Pages()->setTabVisible(box - 1, inPlay);
+    });
+    windows.Register(SecondaryWindow::Profiles,
+                     [this] { return new ProfilesDialog(*this, window_.get()); });
+    windows.Register(SecondaryWindow::Options,
+                     [this] { return new OptionsDialog(*this, window_.get()); });
     const auto services = [this] {
         return DesktopServiceEnvironment(QString::fromStdString(folders_.dataFolder),
                                          QString::fromStdString(folders_.programFolder),

@@ -6,7 +6,6 @@
 #include <QStringList>
 
 #include <functional>
-
 #include <memory>
 #include <optional>
 
@@ -76,6 +75,17 @@ class Program {
     const TProfileFile& Profiles() const { return profiles_; }
     // F1, the help window and the help download (exists once Start ran).
     help::HelpSystem& Help() { return *help_; }
+    // The profiles as last saved by the profiles dialog.
+    void SetProfiles(const TProfileFile& profiles) { profiles_ = profiles; }
+
+    // The statistics window shows a page per box that takes part. It sets
+    // this handler to hear, box by box, when saved profiles change which
+    // boxes take part.
+    using BoxPageHandler = std::function<void(int box, bool inPlay)>;
+    void SetBoxPageHandler(BoxPageHandler handler) { boxPageHandler_ = std::move(handler); }
+    void BoxPageFollowsInPlay(int box, bool inPlay) {
+        if (boxPageHandler_) boxPageHandler_(box, inPlay);
+    }
 
   private:
     void CreateTableWindow();
@@ -99,6 +109,7 @@ class Program {
     QPointer<StartScreen> start_;
     DataFolders folders_;
     TProfileFile profiles_;
+    BoxPageHandler boxPageHandler_;
 };
 
 }  // namespace tavexo
