@@ -140,6 +140,7 @@ class Table {
         while (state_.paused && !headless_) host_.WaitEvents();
     }
     void EndOfRound();
+    void ClearTableView();
     void WaitBetweenRounds();
     // Bets and the opening deal.
     int CollectBets(bool deal, bool check);
@@ -194,6 +195,7 @@ class Table {
     void DealerTurn();
     void Settle();
     void RecordBoxRound(int box, int dealerBucket);
+    void ShowRoundOutcome(int box, float result, bool surrendered);
     // Display helpers.
     void ApplyBoxAppearance(bool active, int box);
     void RefreshView();

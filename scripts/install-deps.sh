@@ -10,6 +10,7 @@ PACKAGES=(
     qt6-documentation-tools libqt6sql6-sqlite
     libgl-dev libxlsxwriter-dev
     xvfb xauth imagemagick sox espeak-ng
+    fonts-dejavu-core fonts-dejavu-extra
 )
 
 missing=()

@@ -8,9 +8,13 @@
 namespace tavexo::uitest {
 
 std::unique_ptr<Program> StartProgram(const QString& dataBase, bool fadeIn) {
+    return StartProgramOn(dataBase, QRect(0, 0, 1920, 1080), fadeIn);
+}
+
+std::unique_ptr<Program> StartProgramOn(const QString& dataBase, const QRect& screen, bool fadeIn) {
     ProgramConfig config;
     config.dataBase = dataBase;
-    config.screen = QRect(0, 0, 1920, 1080);
+    config.screen = screen;
     config.sound = SoundPlayer::Output::Silent;
     config.recordMessages = true;
     auto program = std::make_unique<Program>(config);
