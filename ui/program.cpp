@@ -10,6 +10,8 @@
 #include "settings/settings_store.h"
 #include "settings/window_positions.h"
 #include "ui/common/locale_text_format.h"
+#include "ui/services/live_tables_window.h"
+#include "ui/services/update_window.h"
 #include "ui/start/start_screen.h"
 #include "ui/table/table_layout.h"
 #include "ui/table/table_window.h"
@@ -70,7 +72,17 @@ void Program::Start() {
 // from start-up on (CreateHidden) or only from its first opening.
 void Program::RegisterWindows() {
     WindowOpener& windows = window_->Windows();
-    (void)windows;
+    const auto services = [this] {
+        return DesktopServiceEnvironment(QString::fromStdString(folders_.dataFolder),
+                                         QString::fromStdString(folders_.programFolder),
+                                         QString::fromStdString(folders_.tempDownloadFile));
+    };
+    windows.Register(SecondaryWindow::Update,
+                     [this, services] { return new UpdateWindow(services(), window_.get()); });
+    windows.CreateHidden(SecondaryWindow::Update);
+    windows.Register(SecondaryWindow::LiveTables,
+                     [this, services] { return new LiveTablesWindow(services(), window_.get()); });
+    windows.CreateHidden(SecondaryWindow::LiveTables);
 }
 
 void Program::CreateTableWindow() {
