@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+
 #include "ui/common/card_area.h"
 #include "ui/common/card_painter.h"
 #include "ui/common/table_art.h"
@@ -257,7 +259,7 @@ void BoxFrame::BuildNamePanel(QWidget* group) {
     lErgebnis_ = new QLabel(panel);
     lErgebnis_->setObjectName(QStringLiteral("LErgebnis"));
     lErgebnis_->setAlignment(Qt::AlignCenter);
-    lErgebnis_->setGeometry(COLUMN_LEFT, cardsTop + 1, BOX_FRAME_WIDTH - COLUMN_LEFT - 4,
+    lErgebnis_->setGeometry(COLUMN_LEFT, cardsTop + 1, BOX_FRAME_WIDTH - COLUMN_LEFT - 12,
                             CHIP_SIZE);
     lErgebnis_->hide();
 
@@ -394,6 +396,10 @@ void BoxFrame::ShowOutcome(RoundOutcome outcome, const QString& amount) {
     lErgebnis_->setText(text);
     lErgebnis_->setProperty("outcome", QLatin1String(KINDS[i]));
     Restyle(lErgebnis_);
+    // Over the chips, left of the gauge; a long one reaches towards the cards.
+    const int right = BOX_FRAME_WIDTH - 12;
+    const int width = std::max(lErgebnis_->sizeHint().width() + 4, right - COLUMN_LEFT);
+    lErgebnis_->setGeometry(right - width, lErgebnis_->y(), width, CHIP_SIZE);
     lErgebnis_->show();
     lErgebnis_->raise();
 }
