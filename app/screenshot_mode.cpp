@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 #include <QSlider>
+#include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 
@@ -10,6 +11,7 @@
 #include "settings/profiles.h"
 #include "ui/program.h"
 #include "ui/start/start_screen.h"
+#include "ui/statistics/statistics_window.h"
 #include "ui/table/table_window.h"
 #include "ui/table/top_panel.h"
 
@@ -26,6 +28,7 @@ ScreenshotMode::ScreenshotMode(Program& program) : QObject(nullptr), program_(pr
     const int rounds = qEnvironmentVariableIntValue("TAVEXO_SCREENSHOT", &ok);
     if (!ok) return;
     rounds_ = rounds;
+    window_ = qEnvironmentVariable("TAVEXO_SCREENSHOT_WINDOW");
     QTimer::singleShot(0, this, &ScreenshotMode::Begin);
 }
 
@@ -41,6 +44,7 @@ void ScreenshotMode::Begin() {
     const int slider = qEnvironmentVariableIntValue("TAVEXO_SCREENSHOT_SLIDER", &ok);
     if (ok) window.SizeSlider()->setValue(slider);
     if (rounds_ == 0) {
+        OpenRequestedWindow();
         QTimer::singleShot(400, this, &ScreenshotMode::Ready);
         return;
     }
@@ -51,6 +55,7 @@ void ScreenshotMode::Begin() {
     settings.actionTime = 600;
     settings.training.trainingMode = true;
     settings.training.showCounts = true;
+    if (!window_.isEmpty()) settings.soundCues.fill(false);
     Table& table = program_.GetTable();
     table.SettingsChanged();
     for (int box = 1; box <= BOX_COUNT; ++box) {
@@ -66,8 +71,25 @@ void ScreenshotMode::Begin() {
     QTimer::singleShot(0, &window, [&window] { window.Panel()->bStart->click(); });
 }
 
+void ScreenshotMode::OpenRequestedWindow() {
+    const QString name = qEnvironmentVariable("TAVEXO_SCREENSHOT_OPEN");
+    WindowOpener& windows = program_.Window().Windows();
+    if (name == QLatin1String("profiles")) windows.Open(SecondaryWindow::Profiles);
+    if (name == QLatin1String("options")) windows.Open(SecondaryWindow::Options);
+}
+
 void ScreenshotMode::Watch() {
     Table& table = program_.GetTable();
+    if (!window_.isEmpty()) {
+        if (table.State().roundNumber < rounds_) return;
+        if (table.State().running) {
+            table.StopRun();
+        } else if (!windowShown_) {
+            windowShown_ = true;
+            ShowStatistics();
+        }
+        return;
+    }
     TPlayerBox& box = table.Box(HUMAN_BOX);
     // In the last round box 4 changes hands before its turn and then waits
     // for a decision that nobody makes: the round stands still, mid-deal.
@@ -76,6 +98,17 @@ void ScreenshotMode::Watch() {
         program_.Window().SetBoxName(HUMAN_BOX, box.name);
     }
     if (!box.isRobot && table.BoxInTurn() == HUMAN_BOX) Ready();
+}
+
+void ScreenshotMode::ShowStatistics() {
+    program_.Window().Panel()->bStatistik->click();
+    if (StatisticsWindow* statistics = program_.Statistics()) {
+        if (window_ == QStringLiteral("charts")) {
+            if (auto* view = statistics->Page(1)->findChild<QTabWidget*>(QStringLiteral("Ansicht")))
+                view->setCurrentIndex(1);
+        }
+    }
+    QTimer::singleShot(600, this, &ScreenshotMode::Ready);
 }
 
 void ScreenshotMode::Ready() {

@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -21,6 +22,7 @@
 namespace tavexo {
 
 class LocaleTextFormat;
+class StatisticsWindow;
 class TableWindow;
 
 // What may differ between the real program and its tests.
@@ -32,6 +34,8 @@ struct ProgramConfig {
     SoundPlayer::Output sound = SoundPlayer::Output::System;
     // Message boxes are recorded instead of shown (tests).
     bool recordMessages = false;
+    // Opens an exported workbook; none: the desktop's spreadsheet program.
+    std::function<bool(const QString& path)> openSpreadsheet;
 };
 
 // The program: everything that lives from start-up to the end of the run,
@@ -50,15 +54,28 @@ class Program {
 
     StartScreen* StartWindow() const { return start_; }
     TableWindow& Window() const { return *window_; }
+    StatisticsWindow* Statistics() const { return statistics_.get(); }
     Table& GetTable() { return table_; }
     QtTableHost& Host() { return host_; }
     TProgramSettings& Settings() { return settings_; }
     const DataFolders& Folders() const { return folders_; }
     const TProfileFile& Profiles() const { return profiles_; }
+    // The profiles as last saved by the profiles dialog.
+    void SetProfiles(const TProfileFile& profiles) { profiles_ = profiles; }
+
+    // The statistics window shows a page per box that takes part. It sets
+    // this handler to hear, box by box, when saved profiles change which
+    // boxes take part.
+    using BoxPageHandler = std::function<void(int box, bool inPlay)>;
+    void SetBoxPageHandler(BoxPageHandler handler) { boxPageHandler_ = std::move(handler); }
+    void BoxPageFollowsInPlay(int box, bool inPlay) {
+        if (boxPageHandler_) boxPageHandler_(box, inPlay);
+    }
 
   private:
     void CreateTableWindow();
     void RegisterWindows();
+    StatisticsWindow* CreateStatisticsWindow();
 
     ProgramConfig config_;
     SoundPlayer player_;
@@ -70,9 +87,11 @@ class Program {
     CardPainter cards_;
     std::unique_ptr<LocaleTextFormat> format_;
     std::unique_ptr<TableWindow> window_;
+    std::unique_ptr<StatisticsWindow> statistics_;
     QPointer<StartScreen> start_;
     DataFolders folders_;
     TProfileFile profiles_;
+    BoxPageHandler boxPageHandler_;
 };
 
 }  // namespace tavexo

@@ -473,7 +473,8 @@ void StartupTest::firstStartFitsTheWorkArea() {
     // A 1366 x 768 screen with a 30-pixel panel at its top.
     const QRect workArea(0, 30, 1366, 738);
     QTemporaryDir fresh;
-    auto program = StartProgramOn(fresh.path(), workArea);
+    auto program =
+        StartProgram(fresh.path(), true, [&](ProgramConfig& config) { config.screen = workArea; });
     TableWindow& window = program->Window();
     QCOMPARE(window.frameGeometry(), workArea);
     for (int box = 1; box <= BOX_COUNT; ++box)

@@ -2,7 +2,6 @@
 
 #include <QElapsedTimer>
 #include <QObject>
-#include <QRect>
 #include <QString>
 #include <QTimer>
 
@@ -17,10 +16,9 @@ namespace tavexo::uitest {
 
 // The program as the user starts it, but in a private data folder, on a
 // 1920 x 1080 screen, silent, with message boxes recorded instead of shown.
-std::unique_ptr<Program> StartProgram(const QString& dataBase, bool fadeIn = true);
-// The same on a screen whose work area is `screen`.
-std::unique_ptr<Program> StartProgramOn(const QString& dataBase, const QRect& screen,
-                                        bool fadeIn = true);
+// `adjust` may change the configuration before the start.
+std::unique_ptr<Program> StartProgram(const QString& dataBase, bool fadeIn = true,
+                                      const std::function<void(ProgramConfig&)>& adjust = {});
 
 // No delays and no sound cues, so that rounds run as fast as the table can.
 void QuickTable(Program& program);
