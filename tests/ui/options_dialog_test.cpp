@@ -95,7 +95,26 @@ void OptionsDialogTest::opensBesideTheTableWithTheSettings() {
     QVERIFY(dialog != nullptr);
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Tavexo"));
-    QCOMPARE(dialog->size(), QSize(580, 440));
+    QCOMPARE(dialog->size(), QSize(OptionsDialog::Width(), OptionsDialog::Height()));
+    QVERIFY(dialog->width() >= 580 && dialog->width() <= 1366);
+    QVERIFY(dialog->height() >= 440 && dialog->height() + 100 + 60 <= 768);
+    // Every caption is shown whole.
+    for (QWidget* part : dialog->findChildren<QWidget*>()) {
+        if (!qobject_cast<QLabel*>(part) && !qobject_cast<QAbstractButton*>(part)) continue;
+        if (qobject_cast<QLabel*>(part) && static_cast<QLabel*>(part)->wordWrap()) {
+            QVERIFY2(part->height() >= part->heightForWidth(part->width()),
+                     qPrintable(part->objectName() + static_cast<QLabel*>(part)->text()));
+            continue;
+        }
+        QVERIFY2(part->width() >= part->sizeHint().width(),
+                 qPrintable(
+                     QStringLiteral("%1 \"%2\": %3 < %4")
+                         .arg(part->objectName(), qobject_cast<QLabel*>(part)
+                                                      ? static_cast<QLabel*>(part)->text()
+                                                      : static_cast<QAbstractButton*>(part)->text())
+                         .arg(part->width())
+                         .arg(part->sizeHint().width())));
+    }
     QCOMPARE(dialog->pos(), window().pos() + QPoint(50, 100));
 
     // The settings as they stand when the dialog is made: QuickTable has
