@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <random>
@@ -77,6 +78,13 @@ int main(int argc, char** argv) {
         }
         control.trace = &trace;
     }
+    int traceError = 0;
+    control.traceFailed = [&](int error) {
+        traceError = error;
+        std::cerr << "tavexo-sim: writing the trace file \"" << options.trace
+                  << "\" failed: " << std::strerror(error)
+                  << "; the simulation goes on without it\n";
+    };
     Progress progress(options.rounds);
     control.progress = [&progress](int64_t done, double seconds) {
         progress.Update(done, seconds);
@@ -87,10 +95,20 @@ int main(int argc, char** argv) {
     progress.End();
 
     if (trace.is_open()) {
+        errno = 0;
         trace.close();
-        if (!trace) {
-            std::cerr << "tavexo-sim: writing the trace file \"" << options.trace << "\" failed\n";
-            return 1;
+        if (!trace && traceError == 0) {
+            traceError = errno != 0 ? errno : EIO;
+            std::cerr << "tavexo-sim: writing the trace file \"" << options.trace
+                      << "\" failed: " << std::strerror(traceError) << '\n';
+        }
+        // A trace with blocks missing would mislead whoever replays it. Only
+        // a plain file is removed, never a device such as /dev/full.
+        std::error_code ec;
+        if (traceError != 0 && std::filesystem::is_regular_file(options.trace, ec)) {
+            std::filesystem::remove(options.trace, ec);
+            std::cerr << "tavexo-sim: the incomplete trace file \"" << options.trace
+                      << "\" is removed\n";
         }
     }
     if (options.json) {
@@ -98,5 +116,5 @@ int main(int argc, char** argv) {
     } else {
         PrintSummary(std::cout, options, report);
     }
-    return report.note.empty() ? 0 : 1;
+    return report.note.empty() && traceError == 0 ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <map>
@@ -17,7 +18,11 @@ namespace {
 // the totals are summed and the trace is written block by block.
 class OrderedCommit {
   public:
-    OrderedCommit(SimReport& report, std::ostream* trace) : report_(report), trace_(trace) {}
+    OrderedCommit(SimReport& report, const SimControl& control)
+        : report_(report), trace_(control.trace), traceFailed_(control.traceFailed) {}
+
+    // Whether blocks still write their trace lines: not after a failure.
+    bool Tracing() const { return tracing_.load(); }
 
     void Commit(int64_t block, BlockOutput output) {
         std::lock_guard lock(mutex_);
@@ -33,12 +38,23 @@ class OrderedCommit {
   private:
     void Take(const BlockOutput& output) {
         report_.tally += output.tally;
-        if (trace_ != nullptr) trace_->write(output.trace.data(), output.trace.size());
+        if (trace_ != nullptr) {
+            errno = 0;
+            trace_->write(output.trace.data(), output.trace.size());
+            if (!*trace_) {
+                const int error = errno != 0 ? errno : EIO;
+                trace_ = nullptr;
+                tracing_ = false;
+                if (traceFailed_) traceFailed_(error);
+            }
+        }
         if (!output.note.empty() && report_.note.empty()) report_.note = output.note;
     }
 
     SimReport& report_;
     std::ostream* trace_;
+    std::function<void(int)> traceFailed_;
+    std::atomic<bool> tracing_{true};
     std::mutex mutex_;
     std::map<int64_t, BlockOutput> pending_;
     int64_t next_ = 0;
@@ -54,7 +70,7 @@ SimReport RunSimulation(const SimOptions& options, uint64_t seed, const SimContr
 
     const int64_t blockRounds = std::max(1, control.blockRounds);
     const int64_t blocks = (options.rounds + blockRounds - 1) / blockRounds;
-    OrderedCommit commit(report, control.trace);
+    OrderedCommit commit(report, control);
     std::atomic<int64_t> nextBlock{0};
     std::atomic<int64_t> roundsDone{0};
     std::mutex doneMutex;
@@ -68,7 +84,7 @@ SimReport RunSimulation(const SimOptions& options, uint64_t seed, const SimContr
             plan.rounds =
                 static_cast<int>(std::min(blockRounds, options.rounds - block * blockRounds));
             plan.seed = BlockSeed(seed, block);
-            plan.trace = control.trace != nullptr;
+            plan.trace = control.trace != nullptr && commit.Tracing();
             BlockOutput output = RunBlock(options, plan);
             roundsDone += plan.rounds;
             commit.Commit(block, std::move(output));

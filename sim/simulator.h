@@ -21,6 +21,9 @@ struct SimReport {
 struct SimControl {
     int blockRounds = ROUNDS_PER_BLOCK;
     std::ostream* trace = nullptr;
+    // Called once, at once, when a write to the trace fails, with the
+    // error number; the simulation then goes on without the trace.
+    std::function<void(int error)> traceFailed;
     // Called from the calling thread about twice a second while the tables
     // play, with the rounds done so far and the seconds since the start.
     std::function<void(int64_t rounds, double seconds)> progress;
