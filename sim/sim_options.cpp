@@ -146,13 +146,15 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
             o.help = true;
             continue;
         }
-        if (name == "--json" || flags.count(name) > 0) {
+        if (name == "--json" || name == "--table-engine" || flags.count(name) > 0) {
             if (value) {
                 parsed.error = "tavexo-sim: " + name + " takes no value (see --help)";
                 return parsed;
             }
             if (name == "--json") {
                 o.json = true;
+            } else if (name == "--table-engine") {
+                o.tableEngine = true;
             } else {
                 *flags.at(name) = false;
             }
@@ -202,6 +204,9 @@ bet ramp and the rules are worth.
   --threads N                tables played in parallel (1)
   --trace FILE               write every shoe and settled box-round as JSON Lines
   --json                     print the summary as one JSON object
+  --table-engine             play through the table engine of the table window
+                             instead of the simulator's robot rounds (same
+                             output to the byte, slower; for comparison)
   --help                     this text
 
 Every 10000 rounds form one block, played by a table of its own with its own

@@ -27,6 +27,9 @@ struct SimOptions {
     int threads = 1;
     std::string trace;  // empty: no trace
     bool json = false;
+    // Play through the table engine, as the table window does, rather than
+    // through the robot rounds (same output, slower; for comparison).
+    bool tableEngine = false;
     bool help = false;
 };
 
