@@ -26,7 +26,8 @@ class RobotRounds {
           boxCount_(options.boxes),
           plan_(plan),
           out_(out),
-          tally_(out.tally, options, plan, plan.trace ? &out.trace : nullptr) {
+          tally_(out.tally, options, plan, plan.trace ? &out.trace : nullptr),
+          tracing_(plan.trace) {
         int choice = rules_.deckChoice;
         if (choice < 0 || choice >= static_cast<int>(DECK_COUNTS.size())) choice = 3;
         decks_ = DECK_COUNTS[choice];
@@ -63,9 +64,12 @@ class RobotRounds {
   private:
     TPlayerBox& Box(int box) { return boxes_[box - 1]; }
 
-    // The relative count as the table shows it after the last card counted.
-    float Count() const { return RelativeCountAt(runningCount_, shoe_.total, shoe_.position); }
-    StrategyContext Context() const { return StrategyContext{rules_, settings_.training, Count()}; }
+    // The relative count after the last card counted, by its parts: the
+    // questions and the buckets compare it in whole numbers.
+    CountRatio Ratio() const { return CountRatioAt(runningCount_, shoe_.total - shoe_.position); }
+    StrategyContext Context() const {
+        return StrategyContext{rules_, settings_.training, 0.0f, true, Ratio()};
+    }
 
     void NewShoe() {
         shuffler_.NewShoe(shoe_, decks_);
@@ -84,7 +88,7 @@ class RobotRounds {
     // stakes charged.
     int CollectBets() {
         int placed = 0;
-        const int ramp = BetRampUnits(Count(), settings_.training.betRampFactor);
+        const int ramp = BetRampUnits(RelativeCountOf(Ratio()), settings_.training.betRampFactor);
         for (int box = 1; box <= boxCount_; ++box) {
             TPlayerBox& b = Box(box);
             if (!b.TakesPart()) continue;
@@ -148,7 +152,7 @@ class RobotRounds {
         h.soft = t.soft;
         b.isSoft = t.soft;
         // The count at the box's own second card, for its statistics bucket.
-        if (b.hands[0].cardCount == 2 && b.decisions.Empty()) b.countSnapshot = Count();
+        if (b.hands[0].cardCount == 2 && b.decisions.Empty()) snapshots_[box - 1] = Ratio();
         if (h.total >= 21) FinishHand(box);
     }
 
@@ -158,7 +162,7 @@ class RobotRounds {
         dealer_.cardCount += 1;
         if (dealer_.cardCount == 2) {
             // The count before this card: a fresh shoe's is 0.
-            dealer_.countSnapshot = RelativeCountAt(runningCount_, shoe_.total, shoe_.position - 1);
+            dealerSnapshot_ = CountRatioAt(runningCount_, shoe_.total - shoe_.position + 1);
         }
         dealer_.cards[dealer_.cardCount - 1] = code;
         runningCount_ += CardCountValue(code);
@@ -300,11 +304,15 @@ class RobotRounds {
     }
 
     void Settle(int round) {
-        const int dealerBucket = CountBucketOf(dealer_.countSnapshot);
+        const int dealerBucket = CountBucketOf(dealerSnapshot_);
         for (int box = 1; box <= boxCount_; ++box) {
             TPlayerBox& b = Box(box);
             if (!b.InRound()) continue;
-            const int bucket = CountBucketOf(b.countSnapshot);
+            const int bucket = CountBucketOf(snapshots_[box - 1]);
+            if (tracing_) {
+                b.countSnapshot = RelativeCountOf(snapshots_[box - 1]);
+                dealer_.countSnapshot = RelativeCountOf(dealerSnapshot_);
+            }
             const bool surrendered = b.surrendered;
             const BoxPayout paid =
                 PayBox(b, dealer_, Record(box, bucket), Record(box, dealerBucket));
@@ -344,6 +352,11 @@ class RobotRounds {
     int32_t runningCount_ = 0;
     std::array<TPlayerBox, BOX_COUNT> boxes_;
     TDealerHand dealer_;
+    // The counts of the boxes' and the dealer's statistics buckets; as
+    // floats in the boxes only where the trace shows them.
+    std::array<CountRatio, BOX_COUNT> snapshots_{};
+    CountRatio dealerSnapshot_;
+    bool tracing_;
     HandTotal dealerTotal_;
     BucketTable stats_;
     TBucketStats nowhere_;

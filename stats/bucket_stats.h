@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "stats/count_ratio.h"
+
 namespace tavexo {
 
 inline constexpr int BUCKET_COUNT = 9;
@@ -13,19 +15,28 @@ inline constexpr std::array<const char*, BUCKET_COUNT> BUCKET_LABELS = {
     "-1 < Z < 1",   "1 <= Z < 3",   "3 <= Z < 5",   "5 <= Z < 8", "Z >= 8",
     "-1 >= Z > -3", "-3 >= Z > -5", "-5 >= Z > -8", "Z <= -8"};
 
+// Bucket 1..9 of a relative count, given as a float or as a CountRatio.
+template <typename Count>
+inline int CountBucketOfCount(const Count& z) {
+    if (z > -1 && z < 1) return 1;
+    if (z >= 8) return 5;
+    if (z >= 5) return 4;
+    if (z >= 3) return 3;
+    if (z >= 1) return 2;
+    if (z <= -8) return 9;
+    if (z <= -5) return 8;
+    if (z <= -3) return 7;
+    return 6;
+}
+
 // Bucket 1..9 of a relative count; 0 for a count that is not a number.
 // Every settled box asks this, so it lives in the header.
 inline int CountBucketOf(float z) {
     if (std::isnan(z)) return 0;
-    if (z > -1.0f && z < 1.0f) return 1;
-    if (z >= 8.0f) return 5;
-    if (z >= 5.0f) return 4;
-    if (z >= 3.0f) return 3;
-    if (z >= 1.0f) return 2;
-    if (z <= -8.0f) return 9;
-    if (z <= -5.0f) return 8;
-    if (z <= -3.0f) return 7;
-    return 6;
+    return CountBucketOfCount(z);
+}
+inline int CountBucketOf(CountRatio z) {
+    return CountBucketOfCount(z);
 }
 
 struct TBucketStats {

@@ -8,7 +8,7 @@ bool ShouldInsure(const StrategyContext& context) {
     const int choice = context.training.insuranceChoice;
     // An unknown choice (a hand-edited settings file) reads as "nie".
     if (choice < 0 || choice >= static_cast<int>(InsuranceIndex.size())) return false;
-    return context.count > static_cast<float>(InsuranceIndex[choice]);
+    return CountAbove(context, InsuranceIndex[choice]);
 }
 
 bool ShouldSplit(const TPlayerBox& box, int dealerValue, const StrategyContext& context) {
@@ -16,7 +16,7 @@ bool ShouldSplit(const TPlayerBox& box, int dealerValue, const StrategyContext& 
     if (hand.cardCount != 2) return false;
     const int first = CardValue(hand.cards[0]);
     if (first != CardValue(hand.cards[1])) return false;
-    return context.count > static_cast<float>(SplitIndex.At(first, dealerValue));
+    return CountAbove(context, SplitIndex.At(first, dealerValue));
 }
 
 bool ShouldDouble(const TPlayerBox& box, int hand, int dealerValue, bool soft,
@@ -34,10 +34,10 @@ bool ShouldDouble(const TPlayerBox& box, int hand, int dealerValue, bool soft,
     if (softPath) {
         // Two aces (soft 12) are never doubled.
         if (total < SoftDoubleIndex.firstRow || total > SoftDoubleIndex.lastRow) return false;
-        return context.count > static_cast<float>(SoftDoubleIndex.At(total, dealerValue));
+        return CountAbove(context, SoftDoubleIndex.At(total, dealerValue));
     }
     if (total < HardDoubleIndex.firstRow || total > HardDoubleIndex.lastRow) return false;
-    return context.count > static_cast<float>(HardDoubleIndex.At(total, dealerValue));
+    return CountAbove(context, HardDoubleIndex.At(total, dealerValue));
 }
 
 bool ShouldSurrender(const TPlayerBox& box, int dealerValue, bool soft,
@@ -53,12 +53,12 @@ bool ShouldSurrender(const TPlayerBox& box, int dealerValue, bool soft,
     if (soft && (total < 13 || total > 16)) return false;
     if (dealerValue <= 7) return false;
     if (total > 16) return false;
-    if (soft) return context.count > static_cast<float>(SoftSurrenderIndex.At(total, dealerValue));
+    if (soft) return CountAbove(context, SoftSurrenderIndex.At(total, dealerValue));
     // Sevens and eights have their own row; the hard total is not consulted.
     if ((first == 7 || first == 8) && CardValue(hand.cards[1]) == first) {
-        return context.count > static_cast<float>(PairSurrenderIndex.At(first, dealerValue));
+        return CountAbove(context, PairSurrenderIndex.At(first, dealerValue));
     }
-    return context.count > static_cast<float>(HardSurrenderIndex.At(total, dealerValue));
+    return CountAbove(context, HardSurrenderIndex.At(total, dealerValue));
 }
 
 HitAnswer ShouldHit(TPlayerBox& box, int hand, int dealerValue, bool soft,
@@ -84,14 +84,14 @@ HitAnswer ShouldHitWithTotal(TPlayerBox& box, int hand, HandTotal current, int d
     if (soft) {
         if (total >= 19) return HitAnswer::Stand;
         if (total <= 12) return HitAnswer::Hit;
-        return context.count < static_cast<float>(SoftHitIndex.At(total, dealerValue))
+        return CountBelow(context, SoftHitIndex.At(total, dealerValue))
                    ? HitAnswer::Hit
                    : HitAnswer::Stand;
     }
     if (total >= 18) return HitAnswer::Stand;
     if (ShouldDouble(box, hand, dealerValue, false, context)) return HitAnswer::Double;
     if (total <= 11) return HitAnswer::Hit;
-    return context.count < static_cast<float>(HardHitIndex.At(total, dealerValue))
+    return CountBelow(context, HardHitIndex.At(total, dealerValue))
                ? HitAnswer::Hit
                : HitAnswer::Stand;
 }
