@@ -11,42 +11,39 @@ BoxPayout PayBox(TPlayerBox& b, const TDealerHand& dealer, TBucketStats& s, TBuc
     const int handCount = b.isSplit ? 2 : 1;
 
     if (!b.surrendered) {
+        // Each hand ends in exactly one of five outcomes. They are told apart
+        // by flags rather than branches: which one it is depends on the cards
+        // and defeats any branch prediction, and every box passes here.
+        const float naturalFactor = dealerBlackjack ? 1.0f : 2.5f;  // stake back, or 3:2
         for (int hand = 1; hand <= handCount; ++hand) {
             const THand& h = b.Hand(hand);
             const int t = h.total;
             const float stake = h.stake;
-            float r = 0.0f;
-            if (t > 21) {
-                s.busts += 1;
-            } else if (b.natural) {
-                r = dealerBlackjack ? s1 : 2.5f * stake;
-                s.blackjacks += 1;
-                b.natural = false;
-            } else if (t > dealerTotal) {
-                r = 2.0f * stake;
-                s.wins += 1;
-            } else if (t == dealerTotal && !dealerBlackjack) {
-                r = stake;
-                s.pushes += 1;
-            } else if (t == dealerTotal) {
-                s.losses += 1;  // a dealer blackjack beats every other 21
-            } else if (dealerTotal > 21) {
-                r = 2.0f * stake;
-                s.wins += 1;
-            } else {
-                s.losses += 1;
-            }
-            if (h.doubled) {
-                r *= 2.0f;
-                if (r == 0.0f) s.doubleLost += 1;
-                if (r == 2.0f * stake) s.doublePush += 1;
-                if (r == 4.0f * stake) s.doubleWon += 1;
-            }
-            if (b.isSplit) {
-                if (r == 0.0f) s.splitLost += 1;
-                if (r == stake) s.splitPush += 1;
-                if (r == 2.0f * stake) s.splitWon += 1;
-            }
+            const bool bust = t > 21;
+            const bool natural = !bust && b.natural;
+            const bool beats = t > dealerTotal || dealerTotal > 21;
+            // A dealer blackjack beats every other 21.
+            const bool ties = t == dealerTotal && !dealerBlackjack;
+            const bool won = !bust && !natural && beats;
+            const bool pushed = !bust && !natural && !beats && ties;
+            const bool lost = !bust && !natural && !beats && !ties;
+            s.busts += bust;
+            s.blackjacks += natural;
+            s.wins += won;
+            s.pushes += pushed;
+            s.losses += lost;
+            b.natural = b.natural && !natural;
+            // Exactly one term is not zero, so the sum is that term exactly.
+            const float factor = static_cast<float>(natural) * naturalFactor +
+                                 static_cast<float>(won) * 2.0f + static_cast<float>(pushed);
+            // A doubled hand pays nothing, two or four stakes.
+            const float r = factor * stake * (h.doubled ? 2.0f : 1.0f);
+            s.doubleLost += h.doubled && r == 0.0f;
+            s.doublePush += h.doubled && r == 2.0f * stake;
+            s.doubleWon += h.doubled && r == 4.0f * stake;
+            s.splitLost += b.isSplit && r == 0.0f;
+            s.splitPush += b.isSplit && r == stake;
+            s.splitWon += b.isSplit && r == 2.0f * stake;
             b.capital += r;
         }
     }

@@ -16,17 +16,17 @@ inline constexpr std::array<const char*, BUCKET_COUNT> BUCKET_LABELS = {
     "-1 >= Z > -3", "-3 >= Z > -5", "-5 >= Z > -8", "Z <= -8"};
 
 // Bucket 1..9 of a relative count, given as a float or as a CountRatio.
+// Counted as steps past the buckets' bounds rather than by branches: the
+// count of each box is a coin toss for a branch predictor.
 template <typename Count>
 inline int CountBucketOfCount(const Count& z) {
-    if (z > -1 && z < 1) return 1;
-    if (z >= 8) return 5;
-    if (z >= 5) return 4;
-    if (z >= 3) return 3;
-    if (z >= 1) return 2;
-    if (z <= -8) return 9;
-    if (z <= -5) return 8;
-    if (z <= -3) return 7;
-    return 6;
+    const int up = static_cast<int>(z >= 1) + static_cast<int>(z >= 3) +
+                   static_cast<int>(z >= 5) + static_cast<int>(z >= 8);
+    const int down = static_cast<int>(z <= -1) + static_cast<int>(z <= -3) +
+                     static_cast<int>(z <= -5) + static_cast<int>(z <= -8);
+    // 1 for -1 < z < 1, 2..5 upwards, 6..9 downwards; up and down never
+    // both count.
+    return 1 + up + (down > 0 ? 4 + down : 0);
 }
 
 // Bucket 1..9 of a relative count; 0 for a count that is not a number.
