@@ -97,10 +97,12 @@ inline HandTotal TotalOf(const CardCode* cards, int count) {
 // grows, and one ace counts 11 while that keeps it at 21 or less. Adds
 // `code` to a hand whose total so far is `before`.
 inline HandTotal WithCard(HandTotal before, CardCode code) {
+    // Bitwise rather than short-circuit: the cards decide, and a branch
+    // predictor cannot guess them.
     const int value = CardHardValue(code);
-    const int hard = (before.soft ? before.total - 10 : before.total) + value;
-    const bool soft = (before.soft || value == 1) && hard <= 11;
-    return HandTotal{soft ? hard + 10 : hard, soft};
+    const int hard = before.total - 10 * static_cast<int>(before.soft) + value;
+    const bool soft = (before.soft | (value == 1)) & (hard <= 11);
+    return HandTotal{hard + 10 * static_cast<int>(soft), soft};
 }
 
 }  // namespace tavexo

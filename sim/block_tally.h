@@ -40,11 +40,10 @@ class BlockTally {
         BoxTally& t = tally_.boxes[s.box - 1];
         t.splits += b.isSplit ? 1 : 0;
         const double result = s.result;
-        if (s.result >= 0.0f) {
-            t.won += result;
-        } else {
-            t.lost += result;
-        }
+        // Selected rather than branched on: a box wins or loses at random.
+        const bool won = s.result >= 0.0f;
+        t.won += won ? result : 0.0;
+        t.lost += won ? 0.0 : result;
         t.turnover += s.stake;
         if (s.bucket >= 1) t.buckets[s.bucket - 1].result += result;
         const double units = result / unit_;

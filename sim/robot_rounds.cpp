@@ -136,7 +136,12 @@ class RobotRounds {
         }
         DealToDealer();
         for (int box = 1; box <= boxCount_; ++box) {
-            if (Box(box).TakesPart()) DealToBox(box, 1);
+            if (!Box(box).TakesPart()) continue;
+            DealToBox(box, 1);
+            // The count at the box's own second card, for its statistics
+            // bucket; the table takes it there, the one card dealt to hand 1
+            // as its second before any decision.
+            snapshots_[box - 1] = Ratio();
         }
     }
 
@@ -151,8 +156,6 @@ class RobotRounds {
         h.total = t.total;
         h.soft = t.soft;
         b.isSoft = t.soft;
-        // The count at the box's own second card, for its statistics bucket.
-        if (b.hands[0].cardCount == 2 && b.decisions.Empty()) snapshots_[box - 1] = Ratio();
         if (h.total >= 21) FinishHand(box);
     }
 
