@@ -6,7 +6,7 @@ namespace tavexo {
 
 namespace {
 
-// The surrender and hit questions look their entry up by the kind of hand,
+// The surrender, double and hit questions look their entry up by the kind of hand,
 // its total and the dealer's card in one step, in tables drawn from the
 // index tables when the program is built. A hand that the rules never let
 // act (or always let act) gets an entry beyond every count a shoe reaches,
@@ -62,8 +62,45 @@ constexpr std::array<EntryGrid, 2> BuildHitEntries() {
     return entries;
 }
 
+// Double while the count is above the entry, by the rule "Verdoppeln", by
+// whether the hand is judged as soft (soft hands with soft doubling
+// allowed), and by the stored total.
+constexpr int DOUBLE_RULES = static_cast<int>(DoubleTotalSets.size());
+constexpr std::array<std::array<EntryGrid, 2>, DOUBLE_RULES> BuildDoubleEntries() {
+    std::array<std::array<EntryGrid, 2>, DOUBLE_RULES> entries{};
+    for (int choice = 0; choice < DOUBLE_RULES; ++choice) {
+        for (int softPath = 0; softPath <= 1; ++softPath) {
+            for (int total = 0; total <= MAX_KEYED_TOTAL; ++total) {
+                // A soft hand may also double on its low total, the ace
+                // counted as 1: under "9, 10 oder 11" an ace and an 8 (soft
+                // 19) counts as 9.
+                const bool allowed = IsDoubleTotal(choice, total) ||
+                                     (softPath == 1 && IsDoubleTotal(choice, total - 10));
+                for (int dealer = 0; dealer < 12; ++dealer) {
+                    int32_t entry = BEYOND_EVERY_COUNT;
+                    if (allowed && dealer >= 2) {
+                        if (softPath == 1) {
+                            // Two aces (soft 12) are never doubled.
+                            if (total >= SoftDoubleIndex.firstRow &&
+                                total <= SoftDoubleIndex.lastRow) {
+                                entry = SoftDoubleIndex.At(total, dealer);
+                            }
+                        } else if (total >= HardDoubleIndex.firstRow &&
+                                   total <= HardDoubleIndex.lastRow) {
+                            entry = HardDoubleIndex.At(total, dealer);
+                        }
+                    }
+                    entries[choice][softPath][total][dealer] = entry;
+                }
+            }
+        }
+    }
+    return entries;
+}
+
 constexpr std::array<EntryGrid, 4> SURRENDER_ENTRIES = BuildSurrenderEntries();
 constexpr std::array<EntryGrid, 2> HIT_ENTRIES = BuildHitEntries();
+constexpr std::array<std::array<EntryGrid, 2>, DOUBLE_RULES> DOUBLE_ENTRIES = BuildDoubleEntries();
 
 }  // namespace
 
@@ -88,19 +125,14 @@ bool ShouldDouble(const TPlayerBox& box, int hand, int dealerValue, bool soft,
     if (h.cardCount != 2) return false;
     const int total = h.total;
     const int choice = context.rules.doubleChoice;
-    const bool softPath = soft && context.rules.softDouble;
-    // A soft hand may also double on its low total, the ace counted as 1:
-    // under "9, 10 oder 11" an ace and an 8 (soft 19) counts as 9.
-    const bool allowed =
-        IsDoubleTotal(choice, total) || (softPath && IsDoubleTotal(choice, total - 10));
-    if (!allowed) return false;
-    if (softPath) {
-        // Two aces (soft 12) are never doubled.
-        if (total < SoftDoubleIndex.firstRow || total > SoftDoubleIndex.lastRow) return false;
-        return CountAbove(context, SoftDoubleIndex.At(total, dealerValue));
+    // A rule index outside the four (a hand-edited settings file) allows no
+    // double at all.
+    if (choice < 0 || choice >= DOUBLE_RULES || total < 0 || total > MAX_KEYED_TOTAL ||
+        dealerValue < 2 || dealerValue > 11) {
+        return false;
     }
-    if (total < HardDoubleIndex.firstRow || total > HardDoubleIndex.lastRow) return false;
-    return CountAbove(context, HardDoubleIndex.At(total, dealerValue));
+    const bool softPath = soft && context.rules.softDouble;
+    return CountAbove(context, DOUBLE_ENTRIES[choice][softPath ? 1 : 0][total][dealerValue]);
 }
 
 bool ShouldSurrender(const TPlayerBox& box, int dealerValue, bool soft,
@@ -144,7 +176,7 @@ HitAnswer ShouldHitWithTotal(TPlayerBox& box, int hand, HandTotal current, int d
     if (total < 0 || dealerValue < 2 || dealerValue > 11) return HitAnswer::Stand;
     const int kind = soft ? SOFT_HAND : HARD_HAND;
     return CountBelow(context, HIT_ENTRIES[kind][total][dealerValue]) ? HitAnswer::Hit
-                                                                     : HitAnswer::Stand;
+                                                                      : HitAnswer::Stand;
 }
 
 }  // namespace tavexo
