@@ -72,7 +72,7 @@ inline BoxPayout PayBox(TPlayerBox& b, const TDealerHand& dealer, TBucketStats& 
     } else if (b.insuranceCount > 0) {
         s.insuranceLost += 1;
     }
-    if (dealerTotal > 21) d.dealerBusts += 1;
+    d.dealerBusts += dealerTotal > 21;
 
     int doubledHands = 0;
     for (int hand = 1; hand <= handCount; ++hand) doubledHands += b.Hand(hand).doubled ? 1 : 0;
@@ -92,11 +92,11 @@ inline BoxPayout PayBox(TPlayerBox& b, const TDealerHand& dealer, TBucketStats& 
         b.surrendered = false;
     } else {
         result = b.capital - before - roundStake;
-        if (result >= 0.0f) {
-            s.wonMoney += result;
-        } else {
-            s.lostMoney += result;
-        }
+        // Selected rather than branched on, as the outcomes above; adding
+        // zero leaves either sum as it is.
+        const bool won = result >= 0.0f;
+        s.wonMoney += won ? result : 0.0f;
+        s.lostMoney += won ? 0.0f : result;
     }
     return BoxPayout{roundStake, result};
 }
