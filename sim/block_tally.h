@@ -51,6 +51,8 @@ class BlockTally {
         one.count += 1;
         one.sumX += units;
         one.sumXX += units * units;
+        t.results.Add(units);
+        t.betBins.Record(s.betCount, s.stake, s.result);
         roundUnits_ += units;
         roundGames_ += 1;
         if (trace_ != nullptr) AppendBoxLine(*trace_, roundOffset_ + round, b, dealer, s);
@@ -65,6 +67,7 @@ class BlockTally {
     void EndRound() {
         if (roundGames_ == 0) return;
         tally_.roundResults.Add(roundUnits_, roundGames_);
+        tally_.roundHistogram.Add(roundUnits_);
         tally_.rounds += 1;
         roundUnits_ = 0.0;
         roundGames_ = 0;

@@ -88,7 +88,8 @@ class RobotRounds {
     // stakes charged.
     int CollectBets() {
         int placed = 0;
-        const int ramp = BetRampUnits(RelativeCountOf(Ratio()), settings_.training.betRampFactor);
+        betCount_ = RelativeCountOf(Ratio());
+        const int ramp = BetRampUnits(betCount_, settings_.training.betRampFactor);
         for (int box = 1; box <= boxCount_; ++box) {
             TPlayerBox& b = Box(box);
             if (!b.TakesPart()) continue;
@@ -321,7 +322,7 @@ class RobotRounds {
                 PayBox(b, dealer_, Record(box, bucket), Record(box, dealerBucket));
             tally_.BoxSettled(
                 round, b, dealer_,
-                TBoxSettlement{box, paid.result, paid.roundStake, surrendered, bucket});
+                TBoxSettlement{box, paid.result, paid.roundStake, surrendered, bucket, betCount_});
             b.hands[0].doubled = false;
             b.hands[1].doubled = false;
         }
@@ -360,6 +361,7 @@ class RobotRounds {
     std::array<CountRatio, BOX_COUNT> snapshots_{};
     CountRatio dealerSnapshot_;
     bool tracing_;
+    float betCount_ = 0.0f;  // the relative count of the round's bets
     HandTotal dealerTotal_;
     BucketTable stats_;
     TBucketStats nowhere_;

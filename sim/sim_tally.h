@@ -4,7 +4,9 @@
 #include <cstdint>
 
 #include "engine/table_state.h"
+#include "sim/result_histogram.h"
 #include "stats/bucket_stats.h"
+#include "stats/count_bins.h"
 
 namespace tavexo::sim {
 
@@ -65,6 +67,9 @@ struct BoxTally {
     double turnover = 0.0;
     RatioMoments units;  // round results in units of the initial bet
     std::array<BucketTally, BUCKET_COUNT> buckets{};
+    // Rounds, stakes and results in money by the count at the bet.
+    CountBins betBins;
+    BoxResultHistogram results;  // the round results by value
 
     double Result() const { return won + lost; }
     // Counters and money add up; the moments add only where the samples are
@@ -75,7 +80,8 @@ struct BoxTally {
 struct SimTally {
     int64_t rounds = 0;  // rounds in which at least one box was settled
     std::array<BoxTally, BOX_COUNT> boxes{};
-    RatioMoments roundResults;  // per round: the result of all boxes together
+    RatioMoments roundResults;            // per round: the result of all boxes together
+    RoundResultHistogram roundHistogram;  // the same by value
 
     SimTally& operator+=(const SimTally& o);
     // All boxes together, with the error taken over whole rounds.

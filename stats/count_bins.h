@@ -14,8 +14,9 @@ namespace tavexo {
 // on, so it shows what a count is worth.
 struct CountBin {
     uint64_t rounds = 0;
-    double staked = 0.0;  // stakes of the round, insurance included
-    double result = 0.0;  // money won (above zero) or lost
+    double staked = 0.0;   // stakes of the round, insurance included
+    double result = 0.0;   // money won (above zero) or lost
+    double squares = 0.0;  // the results squared, summed: their spread
 };
 
 class CountBins {
@@ -40,6 +41,7 @@ class CountBins {
         b.rounds += 1;
         b.staked += stake;
         b.result += result;
+        b.squares += static_cast<double>(result) * static_cast<double>(result);
     }
 
     // Bin LOWEST .. HIGHEST.
@@ -51,6 +53,7 @@ class CountBins {
             bins_[i].rounds += other.bins_[i].rounds;
             bins_[i].staked += other.bins_[i].staked;
             bins_[i].result += other.bins_[i].result;
+            bins_[i].squares += other.bins_[i].squares;
         }
         return *this;
     }
