@@ -52,7 +52,12 @@ class BlockTally {
         one.sumX += units;
         one.sumXX += units * units;
         t.results.Add(units);
-        t.betBins.Record(s.betCount, s.stake, s.result);
+        // All boxes of a round bet at one count: its bin is found once.
+        if (s.betCount != binCount_ || !binKnown_) {
+            binCount_ = s.betCount;
+            binKnown_ = CountBins::BinOf(s.betCount, bin_);
+        }
+        if (binKnown_) t.betBins.RecordInBin(bin_, s.stake, s.result);
         roundUnits_ += units;
         roundGames_ += 1;
         if (trace_ != nullptr) AppendBoxLine(*trace_, roundOffset_ + round, b, dealer, s);
@@ -88,6 +93,9 @@ class BlockTally {
     int currentRound_ = 0;
     double roundUnits_ = 0.0;
     int roundGames_ = 0;
+    float binCount_ = 0.0f;
+    bool binKnown_ = false;
+    int bin_ = 0;
 };
 
 }  // namespace tavexo::sim

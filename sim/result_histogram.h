@@ -19,7 +19,10 @@ struct ResultHistogram {
     std::array<uint64_t, 2 * Range + 1> counts{};
 
     void Add(double units) {
-        const long half = std::lround(units * 2.0);
+        // Twice a result in units is a whole number, held exactly; the
+        // half added only guards the conversion.
+        const double twice = units * 2.0;
+        const long half = static_cast<long>(twice + (twice >= 0.0 ? 0.5 : -0.5));
         counts[static_cast<size_t>(std::clamp<long>(half, -Range, Range) + Range)] += 1;
     }
     uint64_t At(int halfUnits) const { return counts[static_cast<size_t>(halfUnits + Range)]; }
