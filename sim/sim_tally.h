@@ -84,8 +84,51 @@ struct SimTally {
     RoundResultHistogram roundHistogram;  // the same by value
 
     SimTally& operator+=(const SimTally& o);
+    // Hands every counter (uint64_t&, int64_t&) and every sum (double&) to
+    // `visit`, always in the same order: a tally as two flat lists, for
+    // adding up tallies of several processes.
+    template <typename Visitor>
+    void VisitFields(Visitor&& visit);
     // All boxes together, with the error taken over whole rounds.
     BoxTally Total() const;
 };
+
+template <typename Visitor>
+void SimTally::VisitFields(Visitor&& visit) {
+    const auto moments = [&visit](RatioMoments& m) {
+        visit(m.samples);
+        visit(m.sumX);
+        visit(m.sumXX);
+        visit(m.sumXN);
+        visit(m.sumN);
+        visit(m.sumNN);
+    };
+    visit(rounds);
+    for (BoxTally& b : boxes) {
+        for (uint64_t* counter :
+             {&b.games, &b.hands, &b.wins, &b.losses, &b.pushes, &b.busts, &b.blackjacks,
+              &b.doubles, &b.splits, &b.surrenders, &b.insurances}) {
+            visit(*counter);
+        }
+        visit(b.won);
+        visit(b.lost);
+        visit(b.turnover);
+        moments(b.units);
+        for (BucketTally& k : b.buckets) {
+            visit(k.games);
+            visit(k.result);
+        }
+        for (int bin = CountBins::LOWEST; bin <= CountBins::HIGHEST; ++bin) {
+            CountBin& c = b.betBins.At(bin);
+            visit(c.rounds);
+            visit(c.staked);
+            visit(c.result);
+            visit(c.squares);
+        }
+        for (uint64_t& count : b.results.counts) visit(count);
+    }
+    moments(roundResults);
+    for (uint64_t& count : roundHistogram.counts) visit(count);
+}
 
 }  // namespace tavexo::sim

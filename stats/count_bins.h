@@ -51,6 +51,7 @@ class CountBins {
 
     // Bin LOWEST .. HIGHEST.
     const CountBin& At(int bin) const { return bins_[bin - LOWEST]; }
+    CountBin& At(int bin) { return bins_[bin - LOWEST]; }
     void Reset() { bins_ = {}; }
 
     CountBins& operator+=(const CountBins& other) {
