@@ -19,8 +19,8 @@ class MersenneTwister64 {
         state_[0] = seed;
         for (int i = 1; i < STATE_SIZE; ++i) {
             const uint64_t previous = state_[i - 1];
-            state_[i] = 6364136223846793005ULL * (previous ^ (previous >> 62)) +
-                        static_cast<uint64_t>(i);
+            state_[i] =
+                6364136223846793005ULL * (previous ^ (previous >> 62)) + static_cast<uint64_t>(i);
         }
         next_ = STATE_SIZE;
     }
@@ -58,8 +58,7 @@ class MersenneTwister64 {
         for (; k < STATE_SIZE - 1; ++k) {
             state_[k] = Twisted(state_[k], state_[k + 1], state_[k + SHIFT_SIZE - STATE_SIZE]);
         }
-        state_[STATE_SIZE - 1] =
-            Twisted(state_[STATE_SIZE - 1], state_[0], state_[SHIFT_SIZE - 1]);
+        state_[STATE_SIZE - 1] = Twisted(state_[STATE_SIZE - 1], state_[0], state_[SHIFT_SIZE - 1]);
         next_ = 0;
     }
 

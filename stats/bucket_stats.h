@@ -20,8 +20,8 @@ inline constexpr std::array<const char*, BUCKET_COUNT> BUCKET_LABELS = {
 // count of each box is a coin toss for a branch predictor.
 template <typename Count>
 inline int CountBucketOfCount(const Count& z) {
-    const int up = static_cast<int>(z >= 1) + static_cast<int>(z >= 3) +
-                   static_cast<int>(z >= 5) + static_cast<int>(z >= 8);
+    const int up = static_cast<int>(z >= 1) + static_cast<int>(z >= 3) + static_cast<int>(z >= 5) +
+                   static_cast<int>(z >= 8);
     const int down = static_cast<int>(z <= -1) + static_cast<int>(z <= -3) +
                      static_cast<int>(z <= -5) + static_cast<int>(z <= -8);
     // 1 for -1 < z < 1, 2..5 upwards, 6..9 downwards; up and down never
