@@ -21,6 +21,7 @@
 #include "ui/common/card_area.h"
 #include "ui/dialogs/profile_row.h"
 #include "ui/dialogs/profiles_dialog.h"
+#include "ui/help/help_context.h"
 #include "ui/table/box_frame.h"
 #include "ui/table/top_panel.h"
 #include "ui_fixture.h"
@@ -104,6 +105,7 @@ void ProfilesDialogTest::opensOnceFromButtonAndMenuWithTheProfilesOnTheArc() {
     QVERIFY(dialog != nullptr);
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Tavexo"));
+    QCOMPARE(help::HelpContextOf(dialog), 1040);
     // The arc's plan, drawn larger for our text, still fits a 1366 x 768
     // screen with its title bar.
     const double scale = dialog->Scale();
