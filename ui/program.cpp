@@ -12,6 +12,7 @@
 #include "ui/common/locale_text_format.h"
 #include "ui/start/start_screen.h"
 #include "ui/table/table_window.h"
+#include "ui/training/training_centre_window.h"
 
 namespace tavexo {
 
@@ -61,6 +62,7 @@ void Program::Start() {
     // Shown fully transparent behind the start screen; "Weiter" fades it in.
     window_->setWindowOpacity(0.0);
     window_->show();
+    ShowTableWindow();
     start_->raise();
     start_->SetInitializationDone(true);
 }
@@ -69,7 +71,16 @@ void Program::Start() {
 // from start-up on (CreateHidden) or only from its first opening.
 void Program::RegisterWindows() {
     WindowOpener& windows = window_->Windows();
-    (void)windows;
+    windows.Register(SecondaryWindow::TrainingCentre, [this, &windows] {
+        return new TrainingCentreWindow(table_, folders_.settingsFolder, windows);
+    });
+}
+
+// The windows that exist from the table window's first showing on: the
+// hints log must be there before the first hint.
+void Program::ShowTableWindow() {
+    WindowOpener& windows = window_->Windows();
+    windows.CreateHidden(SecondaryWindow::TrainingCentre);
 }
 
 void Program::CreateTableWindow() {

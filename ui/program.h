@@ -59,6 +59,7 @@ class Program {
   private:
     void CreateTableWindow();
     void RegisterWindows();
+    void ShowTableWindow();
 
     ProgramConfig config_;
     SoundPlayer player_;
