@@ -9,8 +9,14 @@
 
 #include "settings/settings_store.h"
 #include "settings/window_positions.h"
+#include "stats/grid_layouts.h"
 #include "ui/common/locale_text_format.h"
+#include "ui/common/print_grid.h"
+#include "ui/services/live_tables_window.h"
+#include "ui/services/update_window.h"
 #include "ui/start/start_screen.h"
+#include "ui/statistics/desktop_spreadsheet.h"
+#include "ui/statistics/statistics_window.h"
 #include "ui/table/table_window.h"
 #include "ui/training/training_centre_window.h"
 
@@ -34,6 +40,7 @@ Program::Program(ProgramConfig config)
 Program::~Program() {
     // The table must not call a view that is already gone.
     table_.SetView(nullptr);
+    statistics_.reset();
     if (start_) delete start_;
 }
 
@@ -71,6 +78,19 @@ void Program::Start() {
 // from start-up on (CreateHidden) or only from its first opening.
 void Program::RegisterWindows() {
     WindowOpener& windows = window_->Windows();
+    windows.Register(SecondaryWindow::Statistics, [this] { return CreateStatisticsWindow(); });
+    windows.CreateHidden(SecondaryWindow::Statistics);
+    const auto services = [this] {
+        return DesktopServiceEnvironment(QString::fromStdString(folders_.dataFolder),
+                                         QString::fromStdString(folders_.programFolder),
+                                         QString::fromStdString(folders_.tempDownloadFile));
+    };
+    windows.Register(SecondaryWindow::Update,
+                     [this, services] { return new UpdateWindow(services(), window_.get()); });
+    windows.CreateHidden(SecondaryWindow::Update);
+    windows.Register(SecondaryWindow::LiveTables,
+                     [this, services] { return new LiveTablesWindow(services(), window_.get()); });
+    windows.CreateHidden(SecondaryWindow::LiveTables);
     windows.Register(SecondaryWindow::TrainingCentre, [this, &windows] {
         return new TrainingCentreWindow(table_, folders_.settingsFolder, windows);
     });
@@ -81,6 +101,27 @@ void Program::RegisterWindows() {
 void Program::ShowTableWindow() {
     WindowOpener& windows = window_->Windows();
     windows.CreateHidden(SecondaryWindow::TrainingCentre);
+}
+
+StatisticsWindow* Program::CreateStatisticsWindow() {
+    StatisticsServices services;
+    services.folders = folders_;
+    services.locale = format_->Locale();
+    services.openSpreadsheet =
+        config_.openSpreadsheet ? config_.openSpreadsheet : OpenInSpreadsheetProgram;
+    services.print = [](QWidget* parent, const TextGrid& grid, const QString& title) {
+        const bool history = grid.ColumnCount() == HISTORY_COLUMNS;
+        std::vector<int> widths =
+            history ? std::vector<int>(HISTORY_COLUMN_WIDTHS.begin(), HISTORY_COLUMN_WIDTHS.end())
+                    : std::vector<int>(DETAIL_COLUMN_WIDTHS.begin(), DETAIL_COLUMN_WIDTHS.end());
+        PrintGridWithDialog(parent, grid, widths, title);
+    };
+    statistics_ = std::make_unique<StatisticsWindow>(table_, std::move(services));
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        statistics_->FitInto(config_.screen ? *config_.screen : screen->availableGeometry());
+    QObject::connect(window_.get(), &TableWindow::gridChanged, statistics_.get(),
+                     &StatisticsWindow::GridChanged);
+    return statistics_.get();
 }
 
 void Program::CreateTableWindow() {

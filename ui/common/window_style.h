@@ -16,6 +16,8 @@ inline const QColor STYLE_GRID_TEXT(0x1e, 0x1a, 0x12);
 // A grid cell that needs the eye now (a strategy index the count has passed);
 // the grid text stays readable on it.
 inline const QColor STYLE_LIVE_CELL(0xf2, 0xc9, 0x4c);
+// The fixed first column of a grid (round numbers, row labels).
+inline const QColor STYLE_GRID_FIXED(0xe8, 0xdf, 0xc4);
 
 // Gives a window beside the table (a dialog, the statistics, the training
 // centre, a message box) the table's look: the shared style sheet applies to
