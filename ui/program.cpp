@@ -18,6 +18,7 @@
 #include "ui/statistics/desktop_spreadsheet.h"
 #include "ui/statistics/statistics_window.h"
 #include "ui/table/table_window.h"
+#include "ui/training/strategy_hints_window.h"
 #include "ui/training/training_centre_window.h"
 
 namespace tavexo {
@@ -94,6 +95,13 @@ void Program::RegisterWindows() {
     windows.Register(SecondaryWindow::TrainingCentre, [this, &windows] {
         return new TrainingCentreWindow(table_, folders_.settingsFolder, windows);
     });
+    windows.Register(SecondaryWindow::StrategyHints, [this] {
+        auto* hints =
+            new StrategyHintsWindow(table_, QString::fromStdString(folders_.trainingFolder));
+        QObject::connect(window_.get(), &TableWindow::gridChanged, hints,
+                         &StrategyHintsWindow::GridChanged);
+        return hints;
+    });
 }
 
 // The windows that exist from the table window's first showing on: the
@@ -101,6 +109,7 @@ void Program::RegisterWindows() {
 void Program::ShowTableWindow() {
     WindowOpener& windows = window_->Windows();
     windows.CreateHidden(SecondaryWindow::TrainingCentre);
+    windows.CreateHidden(SecondaryWindow::StrategyHints);
 }
 
 StatisticsWindow* Program::CreateStatisticsWindow() {
