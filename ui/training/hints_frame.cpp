@@ -10,6 +10,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <vector>
 
 #include "engine/table.h"
@@ -63,7 +64,13 @@ HintsFrame::HintsFrame(Table& table, int box, const QString& trainingFolder, QWi
     view_->verticalHeader()->hide();
     view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     view_->verticalHeader()->setDefaultSectionSize(ROW_HEIGHT);
-    for (int c = 0; c < HINT_COLUMNS; ++c) view_->setColumnWidth(c, HINT_COLUMN_WIDTHS[c]);
+    // The log's column widths, or wider where a title needs more in the
+    // style's bold type ("Dealerkarte", "rel. Zählwert").
+    view_->ensurePolished();
+    view_->horizontalHeader()->ensurePolished();
+    for (int c = 0; c < HINT_COLUMNS; ++c)
+        view_->setColumnWidth(
+            c, std::max(HINT_COLUMN_WIDTHS[c], view_->horizontalHeader()->sectionSizeHint(c)));
     view_->horizontalHeader()->setStretchLastSection(true);
     view_->setAccessibleName(QStringLiteral("Strategie-Hinweise für %1")
                                  .arg(QString::fromStdString(table_.Box(box).name)));
