@@ -27,7 +27,10 @@
 #include "ui/start/start_screen.h"
 #include "ui/statistics/desktop_spreadsheet.h"
 #include "ui/statistics/statistics_window.h"
+#include "ui/table/table_layout.h"
 #include "ui/table/table_window.h"
+#include "ui/training/strategy_hints_window.h"
+#include "ui/training/training_centre_window.h"
 
 namespace tavexo {
 
@@ -61,7 +64,7 @@ void Program::Start() {
     folders_ = start_->Folders();
     profiles_ = start_->Profiles();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        start_->move(screen->geometry().center() - start_->rect().center());
+        start_->move(screen->availableGeometry().center() - start_->rect().center());
     help::SetHelpContext(start_, help::TableWindow);
     start_->show();
     start_->repaint();
@@ -84,6 +87,7 @@ void Program::Start() {
     // Shown fully transparent behind the start screen; "Weiter" fades it in.
     window_->setWindowOpacity(0.0);
     window_->show();
+    ShowTableWindow();
     start_->raise();
     start_->SetInitializationDone(true);
 }
@@ -114,6 +118,24 @@ void Program::RegisterWindows() {
     windows.Register(SecondaryWindow::LiveTables,
                      [this, services] { return new LiveTablesWindow(services(), window_.get()); });
     windows.CreateHidden(SecondaryWindow::LiveTables);
+    windows.Register(SecondaryWindow::TrainingCentre, [this, &windows] {
+        return new TrainingCentreWindow(table_, folders_.settingsFolder, windows);
+    });
+    windows.Register(SecondaryWindow::StrategyHints, [this] {
+        auto* hints =
+            new StrategyHintsWindow(table_, QString::fromStdString(folders_.trainingFolder));
+        QObject::connect(window_.get(), &TableWindow::gridChanged, hints,
+                         &StrategyHintsWindow::GridChanged);
+        return hints;
+    });
+}
+
+// The windows that exist from the table window's first showing on: the
+// hints log must be there before the first hint.
+void Program::ShowTableWindow() {
+    WindowOpener& windows = window_->Windows();
+    windows.CreateHidden(SecondaryWindow::TrainingCentre);
+    windows.CreateHidden(SecondaryWindow::StrategyHints);
 }
 
 // The help is looked for while the start screen stands, so that the table
@@ -167,7 +189,14 @@ void Program::CreateTableWindow() {
     host_.SetCloseHandler([this] { window_->close(); });
     window_->SetSettingsFolder(folders_.settingsFolder);
 
-    const LoadedWindowPositions stored = LoadWindowPositions(folders_.settingsFolder);
+    // A damaged record or one from another screen must not put the window
+    // out of sight: nonsense means the defaults, the rest is fitted.
+    LoadedWindowPositions stored = LoadWindowPositions(folders_.settingsFolder);
+    if (stored.positionsLoaded) {
+        const auto fitted = FitStoredPositions(stored.positions, window_->ScreenGeometry());
+        stored.positionsLoaded = fitted.has_value();
+        if (fitted) stored.positions = *fitted;
+    }
     if (stored.positionsLoaded) window_->ApplyStoredWindow(stored.positions);
 
     table_.SetView(window_.get());
