@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "ui/common/sound_player.h"
+#include "ui/common/window_style.h"
 
 namespace tavexo {
 
@@ -90,6 +91,7 @@ void QtTableHost::ShowInformation(const std::string& text) {
     }
     QMessageBox box(QMessageBox::Information, QStringLiteral("Tavexo"), message, QMessageBox::Ok,
                     messageParent_);
+    ApplyWindowStyle(&box);
     box.exec();
 }
 
