@@ -270,7 +270,10 @@ void StatisticsWindowTest::savingAndOpeningGiveTheSameGrids() {
         QCOMPARE(view->model()->rowCount(), before->RowCount() - 1);
         for (int r = 1; r < before->RowCount(); ++r) {
             for (int c = 0; c < before->ColumnCount(); ++c) {
-                const QString expected = QString::fromStdString(before->Cell(c, r));
+                // Windows-1252 has no pointer "►" (a split and a double in one
+                // round): the file keeps a "?" in its place.
+                const QString expected = QString::fromStdString(before->Cell(c, r))
+                                             .replace(QChar(0x25BA), QLatin1Char('?'));
                 const QString shown = Cell(view, r - 1, c);
                 // Shown without the blanks that centre a text in the file.
                 QVERIFY2(shown == expected.trimmed(),
