@@ -10,6 +10,7 @@
 #include "settings/settings_store.h"
 #include "settings/window_positions.h"
 #include "ui/common/locale_text_format.h"
+#include "ui/drill/counting_drill_window.h"
 #include "ui/start/start_screen.h"
 #include "ui/table/table_window.h"
 
@@ -69,7 +70,22 @@ void Program::Start() {
 // from start-up on (CreateHidden) or only from its first opening.
 void Program::RegisterWindows() {
     WindowOpener& windows = window_->Windows();
-    (void)windows;
+    windows.Register(SecondaryWindow::CountingDrill, [this] {
+        auto* drill =
+            new CountingDrillWindow(host_, cards_, folders_.trainingFolder, window_.get());
+        drill->SetTableRunCheck([this] { return window_->RunInProgress(); });
+        return drill;
+    });
+    // The drill and a table run both deal inside a click, pumping events as
+    // they go: one started inside the other would hold the other still until
+    // it ended. So each refuses to start while the other runs.
+    window_->SetRunBlocker([&windows]() -> QString {
+        const auto* drill =
+            qobject_cast<CountingDrillWindow*>(windows.Existing(SecondaryWindow::CountingDrill));
+        if (drill == nullptr || !drill->RunInProgress()) return {};
+        return QStringLiteral(
+            "Die Zählübung läuft. Ein Spiel am Tisch kann erst starten, wenn sie gestoppt ist.");
+    });
 }
 
 void Program::CreateTableWindow() {
