@@ -39,6 +39,7 @@ int Table::CollectBets(bool deal, bool check) {
     float rampCount = 0.0f;
     int32_t rampFactor = 0;
     int ramp = 1;
+    if (deal) betCount_ = count_.RelativeCount;
     for (int box = 1; box <= BOX_COUNT; ++box) {
         TPlayerBox& b = Box(box);
         if (!b.TakesPart()) continue;

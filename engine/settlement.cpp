@@ -134,10 +134,12 @@ void Table::RecordBoxRound(int box, int dealerBucket) {
 
     if (recordTexts_) {
         WriteHistoryRow(HistoryGrid(box), HistoryRowOf(b, dealer_, roundStake, result), *format_);
+        betCountBins_[box - 1].Record(betCount_, roundStake, result);
         if (view_ != nullptr) view_->GridChanged(GridKind::History, box);
     }
     if (observer_ != nullptr) {
-        observer_->BoxRoundSettled(TBoxSettlement{box, result, roundStake, surrendered, bucket});
+        observer_->BoxRoundSettled(
+            TBoxSettlement{box, result, roundStake, surrendered, bucket, betCount_});
     }
     b.hands[0].doubled = false;
     b.hands[1].doubled = false;

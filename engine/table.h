@@ -15,6 +15,7 @@
 #include "settings/profiles.h"
 #include "settings/program_settings.h"
 #include "stats/bucket_stats.h"
+#include "stats/count_bins.h"
 #include "stats/text_format.h"
 #include "stats/text_grid.h"
 
@@ -28,7 +29,8 @@ struct TBoxSettlement {
     float result = 0.0f;  // the round's result in money
     float stake = 0.0f;   // the money bet this round, insurance included
     bool surrendered = false;
-    int bucket = 0;  // the bucket of the box's count snapshot, 0 for none
+    int bucket = 0;         // the bucket of the box's count snapshot, 0 for none
+    float betCount = 0.0f;  // the relative count when the bets were placed
 };
 
 // Told about what happens at the table, for those who keep their own record
@@ -92,7 +94,11 @@ class Table {
     void CarryOut(int box, Action action);
 
     // --- statistics and history ---
-    void ResetBucketStats() { stats_.Reset(); }
+    // Zeroes the nine buckets and the bet-count bins of all boxes.
+    void ResetBucketStats() {
+        stats_.Reset();
+        for (CountBins& bins : betCountBins_) bins.Reset();
+    }
     void RunStatisticsSummary();
     void ClearHistory(int box);
 
@@ -105,6 +111,10 @@ class Table {
     const TShoe& Shoe() const { return shoe_; }
     const TCount& Count() const { return count_; }
     const BucketTable& Stats() const { return stats_; }
+    // A box's rounds by the count its bet was placed at; kept while the
+    // table records texts (not in the simulator, whose observer gets the
+    // count with every settled box).
+    const CountBins& BetCountBins(int box) const { return betCountBins_[box - 1]; }
     TProgramSettings& Settings() { return settings_; }
     const TProgramSettings& Settings() const { return settings_; }
     ShoeShuffler& Shuffler() { return shuffler_; }
@@ -271,6 +281,8 @@ class Table {
     TTableState state_;
     BucketTable stats_;
     TBucketStats nowhere_;  // takes the counts of a count that is not a number
+    std::array<CountBins, BOX_COUNT> betCountBins_{};
+    float betCount_ = 0.0f;  // the relative count of the round's bets
     std::array<std::unique_ptr<TextGrid>, BOX_COUNT> historyGrids_;
     std::array<std::unique_ptr<TextGrid>, BOX_COUNT> detailGrids_;
     std::array<std::unique_ptr<TextGrid>, BOX_COUNT> hintGrids_;

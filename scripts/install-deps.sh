@@ -3,13 +3,14 @@
 # those that are missing. Safe to run again and again.
 set -euo pipefail
 
+# qt6-charts-dev's CMake files need Qt6OpenGL, which it does not pull in.
 PACKAGES=(
     build-essential cmake make pkg-config clang-format
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-svg-dev qt6-translations-l10n
+    qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n
     qt6-documentation-tools libqt6sql6-sqlite
     libgl-dev libxlsxwriter-dev
-    xvfb xauth imagemagick sox espeak-ng
+    xvfb xauth imagemagick poppler-utils sox espeak-ng
 )
 
 missing=()

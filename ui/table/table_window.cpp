@@ -503,9 +503,8 @@ void TableWindow::ShowStopIndicator(bool visible) {
     if (visible) stopIndicator_->raise();
 }
 
-void TableWindow::GridChanged(GridKind, int) {
-    // The statistics and hints windows that show the grids are not part of
-    // this version; the table keeps the grids meanwhile.
+void TableWindow::GridChanged(GridKind kind, int box) {
+    emit gridChanged(kind, box);
 }
 
 }  // namespace tavexo

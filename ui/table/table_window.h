@@ -109,6 +109,11 @@ class TableWindow : public QMainWindow, public TableView {
     void ShowStopIndicator(bool visible) override;
     void GridChanged(GridKind kind, int box) override;
 
+  signals:
+    // The core has written a grid of the box (history, details or hints);
+    // the windows that show it refresh their models.
+    void gridChanged(tavexo::GridKind kind, int box);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
