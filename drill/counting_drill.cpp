@@ -95,7 +95,7 @@ void CountingDrill::Start() {
     dealt_ = 0;
     runningCount_ = 0;
     rounds_ = 0;
-    stopRequested_ = paused_ = aborted_ = false;
+    stopRequested_ = paused_ = aborted_ = noPlaceLeft_ = false;
     score_ = DrillScore();
     lastCheck_.reset();
     running_ = true;
@@ -109,10 +109,13 @@ void CountingDrill::Start() {
 
     RunRounds();
 
-    if (!aborted_ && ShoeAtCut())
-        ShowMessage("Der Kartenschlitten hat die Cut Card gesehen.");
-    else if (stopRequested_ || aborted_)
-        ShowMessage("Die Trainingsrunde wurde gestoppt.");
+    // A run that lost its last place has said so already.
+    if (!noPlaceLeft_) {
+        if (!aborted_ && ShoeAtCut())
+            ShowMessage("Der Kartenschlitten hat die Cut Card gesehen.");
+        else if (stopRequested_ || aborted_)
+            ShowMessage("Die Trainingsrunde wurde gestoppt.");
+    }
     running_ = paused_ = false;
     UpdateControls();
     if (view_ != nullptr && score_.Checked() > 0) view_->SessionScored(score_);
@@ -173,6 +176,14 @@ void CountingDrill::Abort() {
 
 void CountingDrill::RunRounds() {
     do {
+        // Every place may be switched off during a run; rounds without a
+        // card would go on for ever.
+        if (ActivePlaces() == 0) {
+            host_.PlaySound(Sound::Piep, true);
+            ShowMessage("Mindestens eine Box muss Karten bekommen");
+            noPlaceLeft_ = true;
+            break;
+        }
         ++rounds_;
         placeCards_.fill(0);
         if (view_ != nullptr && CheckMode(settings_.checkMode) != CheckMode::Off)

@@ -118,6 +118,7 @@ class CountingDrill {
     bool stopRequested_ = false;
     bool paused_ = false;
     bool aborted_ = false;
+    bool noPlaceLeft_ = false;
     bool awaitingAnswer_ = false;
     int64_t pausedMs_ = 0;
 

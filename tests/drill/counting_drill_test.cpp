@@ -240,6 +240,19 @@ TEST(DrillAbort, EndsAtOnceAndClearsTheTable) {
     EXPECT_TRUE(rig.view.TableEmpty());
 }
 
+TEST(DrillAbort, ARunWhoseLastPlaceIsSwitchedOffEndsAfterItsRound) {
+    DrillRig rig;
+    rig.Places({2});
+    rig.host.When([&] { return rig.drill.Dealt() == 1; },
+                  [&] { rig.drill.SetPlaceActive(2, false); });
+    rig.drill.Start();
+    EXPECT_FALSE(rig.drill.Running());
+    EXPECT_EQ(rig.drill.Rounds(), 1);
+    EXPECT_EQ(rig.view.LastMessage(), "Mindestens eine Box muss Karten bekommen");
+    EXPECT_EQ(rig.host.Count("sound-wait:piep"), 1);
+    EXPECT_TRUE(rig.view.TableEmpty());
+}
+
 // --- pacing and announcements ---
 
 struct PaceCase {
