@@ -295,8 +295,8 @@ void CountingDrillTest::theCheckSaysRightOrHowFarOffAndKeepsTheScore() {
     QVERIFY2(history.contains(QLatin1String(";1;1;2;1;1,00;")), qPrintable(history));
     auto* grid = Child<QTableWidget>(w, "GVerlauf");
     QCOMPARE(grid->rowCount(), 1);
-    QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("2"));
-    QCOMPARE(grid->item(0, 2)->text(), QStringLiteral("1"));
+    QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("1 von 2"));
+    QCOMPARE(grid->item(0, 2)->text(), QStringLiteral("1,00"));
 }
 
 void CountingDrillTest::aTableRunAndADrillRefuseToStartInsideEachOther() {

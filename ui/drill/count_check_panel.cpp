@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -21,7 +22,7 @@ namespace tavexo {
 
 namespace {
 
-constexpr int HISTORY_ROWS = 5;
+constexpr int HISTORY_ROWS = 3;
 
 QString Decimal(double value, int decimals) {
     return LocaleTextFormat::TableLocale().toString(value, 'f', decimals);
@@ -115,24 +116,6 @@ CountCheckPanel::CountCheckPanel(QWidget* parent)
     layout->addWidget(verdict);
     layout->addWidget(score);
 
-    history = new QTableWidget(0, 5, this);
-    history->setObjectName(QStringLiteral("GVerlauf"));
-    history->setAccessibleName(QStringLiteral("Letzte Ergebnisse"));
-    history->setHorizontalHeaderLabels({QStringLiteral("Datum"), QStringLiteral("Runden"),
-                                        QStringLiteral("Richtig"), QStringLiteral("Fehler"),
-                                        QStringLiteral("Karten/s")});
-    history->verticalHeader()->hide();
-    history->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    history->setSelectionMode(QAbstractItemView::NoSelection);
-    history->setFocusPolicy(Qt::NoFocus);
-    history->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    history->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    history->setMinimumHeight(history->horizontalHeader()->sizeHint().height() +
-                              HISTORY_ROWS * history->verticalHeader()->defaultSectionSize() + 4);
-    auto* historyCaption = new QLabel(QStringLiteral("Letzte Ergebnisse"), this);
-    layout->addWidget(historyCaption);
-    layout->addWidget(history);
-
     connect(answer, &QPushButton::clicked, this, &CountCheckPanel::Answer);
     connect(skip, &QPushButton::clicked, this, &CountCheckPanel::skipped);
     // Enter in the running count goes on to the true count when that is
@@ -200,18 +183,46 @@ void CountCheckPanel::ShowScore(const DrillScore& s) {
     score->setText(text);
 }
 
-void CountCheckPanel::ShowHistory(const std::vector<DrillSessionRecord>& sessions) {
+DrillHistoryGroup::DrillHistoryGroup(QWidget* parent)
+    : QGroupBox(QStringLiteral("Letzte Ergebnisse"), parent) {
+    setObjectName(QStringLiteral("GrVerlauf"));
+    auto* layout = new QVBoxLayout(this);
+    grid_ = new QTableWidget(0, 4, this);
+    grid_->setObjectName(QStringLiteral("GVerlauf"));
+    grid_->setAccessibleName(QStringLiteral("Letzte Ergebnisse"));
+    grid_->setHorizontalHeaderLabels({QStringLiteral("Datum"), QStringLiteral("Richtig"),
+                                      QStringLiteral("Fehler"), QStringLiteral("Karten/s")});
+    grid_->horizontalHeaderItem(1)->setToolTip(QStringLiteral("richtige von geprüften Runden"));
+    grid_->horizontalHeaderItem(2)->setToolTip(
+        QStringLiteral("mittlere Abweichung des laufenden Counts"));
+    grid_->verticalHeader()->hide();
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionMode(QAbstractItemView::NoSelection);
+    grid_->setFocusPolicy(Qt::NoFocus);
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    grid_->setFixedHeight(grid_->horizontalHeader()->sizeHint().height() +
+                          HISTORY_ROWS * grid_->verticalHeader()->defaultSectionSize() + 4);
+    layout->addWidget(grid_);
+}
+
+void DrillHistoryGroup::ShowHistory(const std::vector<DrillSessionRecord>& sessions) {
     const int rows = std::min<int>(HISTORY_ROWS, static_cast<int>(sessions.size()));
-    history->setRowCount(rows);
+    grid_->setRowCount(rows);
     for (int r = 0; r < rows; ++r) {
         const DrillSessionRecord& s = sessions[sessions.size() - 1 - static_cast<size_t>(r)];
-        const QString cells[] = {QString::fromStdString(s.when), QString::number(s.checked),
-                                 QString::number(s.correct), Decimal(s.meanError, 2),
-                                 Decimal(s.cardsPerSecond, 2)};
-        for (int c = 0; c < 5; ++c) {
+        // The file keeps the sortable form; the grid the short German one.
+        const QString stored = QString::fromStdString(s.when);
+        const QDateTime when = QDateTime::fromString(stored, QStringLiteral("yyyy-MM-dd HH:mm"));
+        const QString date =
+            when.isValid() ? when.toString(QStringLiteral("dd.MM.yy HH:mm")) : stored;
+        const QString cells[] = {date, QStringLiteral("%1 von %2").arg(s.correct).arg(s.checked),
+                                 Decimal(s.meanError, 2), Decimal(s.cardsPerSecond, 2)};
+        for (int c = 0; c < 4; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            history->setItem(r, c, item);
+            grid_->setItem(r, c, item);
         }
     }
 }

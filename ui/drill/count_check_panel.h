@@ -19,8 +19,8 @@ class QTableWidget;
 namespace tavexo {
 
 // The count check: when the drill asks, the user's answer (running count,
-// and the true count when asked for), the verdict, the score of the
-// session and the last sessions from the history file.
+// and the true count when asked for), the verdict and the score of the
+// session.
 class CountCheckPanel : public QGroupBox {
     Q_OBJECT
   public:
@@ -40,8 +40,6 @@ class CountCheckPanel : public QGroupBox {
     void EndQuestion();
     void ShowVerdict(const CountCheck& check);
     void ShowScore(const DrillScore& score);
-    // The latest sessions, newest first.
-    void ShowHistory(const std::vector<DrillSessionRecord>& sessions);
 
   signals:
     void answered(int running, std::optional<double> relative);
@@ -49,6 +47,17 @@ class CountCheckPanel : public QGroupBox {
 
   private:
     void Answer();
+};
+
+// The latest scored sessions from the history file, newest first.
+class DrillHistoryGroup : public QGroupBox {
+    Q_OBJECT
+  public:
+    explicit DrillHistoryGroup(QWidget* parent = nullptr);
+    void ShowHistory(const std::vector<DrillSessionRecord>& sessions);
+
+  private:
+    QTableWidget* grid_;  // GVerlauf
 };
 
 // "Richtig! Der Count steht bei 5." or "Laufender Count um 2 daneben: er

@@ -10,8 +10,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "drill/drill_history.h"
 #include "drill/drill_rules.h"
@@ -48,7 +52,7 @@ CountingDrillWindow::CountingDrillWindow(QtTableHost& host, CardPainter& cards,
     Connect();
     ApplySettings(LoadCountDrillSettings(trainingFolder_));
     drill_.SetView(this);
-    check_->ShowHistory(LoadDrillHistory(trainingFolder_));
+    history_->ShowHistory(LoadDrillHistory(trainingFolder_));
     // The program ends when the table window closes; a drill still dealing
     // must not hold it up.
     connect(qApp, &QGuiApplication::lastWindowClosed, this, [this] { drill_.Abort(); });
@@ -90,14 +94,17 @@ void CountingDrillWindow::Build() {
     lower->addWidget(pace_);
     lower->addWidget(check_, 1);
     left->addLayout(lower);
+    // Room that the displays beside take goes below, not into the groups.
     left->addStretch();
 
     auto* right = new QVBoxLayout;
     displays_ = new DrillDisplaysPanel(this);
     displays_->setObjectName(QStringLiteral("PAnzeigen"));
-    displays_->setMinimumWidth(230);
+    displays_->setMinimumWidth(300);
     right->addWidget(displays_);
     right->addStretch();
+    history_ = new DrillHistoryGroup(this);
+    right->addWidget(history_);
     save2_ = new QPushButton(QStringLiteral("Speichern"), this);
     save2_->setObjectName(QStringLiteral("BSave2"));
     save2_->setToolTip(QStringLiteral("Die Einstellungen der Übung speichern"));
@@ -105,8 +112,10 @@ void CountingDrillWindow::Build() {
     close2_ = new QPushButton(QStringLiteral("Schließen"), this);
     close2_->setObjectName(QStringLiteral("BClose1"));
     close2_->setAutoDefault(false);
-    right->addWidget(save2_);
-    right->addWidget(close2_);
+    auto* rightButtons = new QHBoxLayout;
+    rightButtons->addWidget(save2_);
+    rightButtons->addWidget(close2_);
+    right->addLayout(rightButtons);
 
     outer->addLayout(left, 1);
     outer->addLayout(right);
@@ -191,6 +200,28 @@ int CountingDrillWindow::ActivePlaces() const {
     return n;
 }
 
+void CountingDrillWindow::showEvent(QShowEvent* event) {
+    // The first time over the middle of the table window; later where the
+    // user left it.
+    if (!placed_) {
+        placed_ = true;
+        adjustSize();
+        if (const QWidget* table = parentWidget()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(table->frameGeometry().center());
+            if (const QScreen* screen = table->screen()) {
+                const QRect free = screen->availableGeometry();
+                frame.moveLeft(
+                    std::max(free.left(), std::min(frame.left(), free.right() - frame.width())));
+                frame.moveTop(
+                    std::max(free.top(), std::min(frame.top(), free.bottom() - frame.height())));
+            }
+            move(frame.topLeft());
+        }
+    }
+    QWidget::showEvent(event);
+}
+
 void CountingDrillWindow::closeEvent(QCloseEvent* event) {
     // Hidden, not destroyed: the drill's settings stay for the next opening.
     // A run does not go on behind a closed window.
@@ -272,7 +303,7 @@ void CountingDrillWindow::SessionScored(const DrillScore& score) {
     record.cardsPerSecond = score.CardsPerSecond();
     const FileResult result = AppendDrillSession(trainingFolder_, record);
     if (!result.ok) ShowFailure(result.message);
-    check_->ShowHistory(LoadDrillHistory(trainingFolder_));
+    history_->ShowHistory(LoadDrillHistory(trainingFolder_));
 }
 
 }  // namespace tavexo

@@ -16,6 +16,7 @@ namespace tavexo {
 
 class CardPainter;
 class CountCheckPanel;
+class DrillHistoryGroup;
 class DrillDisplaysPanel;
 class DrillPacePanel;
 class DrillPlaceBox;
@@ -58,6 +59,7 @@ class CountingDrillWindow : public QWidget, public DrillView {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void Build();
@@ -77,6 +79,8 @@ class CountingDrillWindow : public QWidget, public DrillView {
     DrillPacePanel* pace_ = nullptr;
     DrillDisplaysPanel* displays_ = nullptr;
     CountCheckPanel* check_ = nullptr;
+    DrillHistoryGroup* history_ = nullptr;
+    bool placed_ = false;
     // A second "Speichern" and "Schließen" beside the displays.
     QPushButton* save2_ = nullptr;
     QPushButton* close2_ = nullptr;

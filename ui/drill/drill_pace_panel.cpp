@@ -95,12 +95,17 @@ DrillPacePanel::DrillPacePanel(QWidget* parent) : QWidget(parent) {
 }
 
 void DrillPacePanel::SetControls(const DrillControls& c) {
+    // Keyboard focus follows the run: from "Starten" to "Pause" when a run
+    // begins, and back when it ends, rather than to whatever comes next.
+    const bool focusInRunButtons = start->hasFocus() || stop->hasFocus() || pause->hasFocus();
     start->setEnabled(c.startEnabled);
     decks->setEnabled(c.decksEnabled);
     // Hidden buttons keep their place, so the others do not jump about.
     stop->setVisible(c.stopVisible);
     pause->setVisible(c.pauseVisible);
     pause->setText(c.paused ? QStringLiteral("Weiter") : QStringLiteral("Pause"));
+    if (focusInRunButtons && !start->hasFocus() && !stop->hasFocus() && !pause->hasFocus())
+        (c.startEnabled ? start : pause)->setFocus();
 }
 
 }  // namespace tavexo
