@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 #include <QSlider>
+#include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 
@@ -10,6 +11,7 @@
 #include "settings/profiles.h"
 #include "ui/program.h"
 #include "ui/start/start_screen.h"
+#include "ui/statistics/statistics_window.h"
 #include "ui/table/table_window.h"
 #include "ui/table/top_panel.h"
 
@@ -26,6 +28,7 @@ ScreenshotMode::ScreenshotMode(Program& program) : QObject(nullptr), program_(pr
     const int rounds = qEnvironmentVariableIntValue("TAVEXO_SCREENSHOT", &ok);
     if (!ok) return;
     rounds_ = rounds;
+    window_ = qEnvironmentVariable("TAVEXO_SCREENSHOT_WINDOW");
     QTimer::singleShot(0, this, &ScreenshotMode::Begin);
 }
 
@@ -51,6 +54,7 @@ void ScreenshotMode::Begin() {
     settings.actionTime = 600;
     settings.training.trainingMode = true;
     settings.training.showCounts = true;
+    if (!window_.isEmpty()) settings.soundCues.fill(false);
     Table& table = program_.GetTable();
     table.SettingsChanged();
     for (int box = 1; box <= BOX_COUNT; ++box) {
@@ -68,6 +72,16 @@ void ScreenshotMode::Begin() {
 
 void ScreenshotMode::Watch() {
     Table& table = program_.GetTable();
+    if (!window_.isEmpty()) {
+        if (table.State().roundNumber < rounds_) return;
+        if (table.State().running) {
+            table.StopRun();
+        } else if (!windowShown_) {
+            windowShown_ = true;
+            ShowStatistics();
+        }
+        return;
+    }
     TPlayerBox& box = table.Box(HUMAN_BOX);
     // In the last round box 4 changes hands before its turn and then waits
     // for a decision that nobody makes: the round stands still, mid-deal.
@@ -76,6 +90,17 @@ void ScreenshotMode::Watch() {
         program_.Window().SetBoxName(HUMAN_BOX, box.name);
     }
     if (!box.isRobot && table.BoxInTurn() == HUMAN_BOX) Ready();
+}
+
+void ScreenshotMode::ShowStatistics() {
+    program_.Window().Panel()->bStatistik->click();
+    if (StatisticsWindow* statistics = program_.Statistics()) {
+        if (window_ == QStringLiteral("charts")) {
+            if (auto* view = statistics->Page(1)->findChild<QTabWidget*>(QStringLiteral("Ansicht")))
+                view->setCurrentIndex(1);
+        }
+    }
+    QTimer::singleShot(600, this, &ScreenshotMode::Ready);
 }
 
 void ScreenshotMode::Ready() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 namespace tavexo {
 
@@ -12,6 +13,8 @@ class Program;
 // slider's value). It lets the start screen fade at once, seats seven robots with no delays, lets
 // box 4 wait for a human decision in the last round and prints "TAVEXO_READY" on standard error
 // when the table is worth a picture. Without the variable it does nothing.
+// TAVEXO_SCREENSHOT_WINDOW "statistics" or "charts" lets the rounds run to
+// their end instead and shows the statistics window (its charts) of box 1.
 class ScreenshotMode : public QObject {
     Q_OBJECT
   public:
@@ -21,10 +24,13 @@ class ScreenshotMode : public QObject {
     void Begin();
     void Watch();
     void Ready();
+    void ShowStatistics();
 
     Program& program_;
     int rounds_ = -1;
     bool ready_ = false;
+    QString window_;
+    bool windowShown_ = false;
 };
 
 }  // namespace tavexo

@@ -11,6 +11,7 @@ PACKAGES=(
     qt6-documentation-tools libqt6sql6-sqlite
     libgl-dev libxlsxwriter-dev
     xvfb xauth imagemagick poppler-utils sox espeak-ng
+    python3 python3-openpyxl
 )
 
 missing=()

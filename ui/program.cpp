@@ -9,9 +9,15 @@
 
 #include "settings/settings_store.h"
 #include "settings/window_positions.h"
+#include "stats/grid_layouts.h"
 #include "ui/common/locale_text_format.h"
+#include "ui/common/print_grid.h"
 #include "ui/drill/counting_drill_window.h"
+#include "ui/services/live_tables_window.h"
+#include "ui/services/update_window.h"
 #include "ui/start/start_screen.h"
+#include "ui/statistics/desktop_spreadsheet.h"
+#include "ui/statistics/statistics_window.h"
 #include "ui/table/table_window.h"
 
 namespace tavexo {
@@ -34,6 +40,7 @@ Program::Program(ProgramConfig config)
 Program::~Program() {
     // The table must not call a view that is already gone.
     table_.SetView(nullptr);
+    statistics_.reset();
     if (start_) delete start_;
 }
 
@@ -70,6 +77,19 @@ void Program::Start() {
 // from start-up on (CreateHidden) or only from its first opening.
 void Program::RegisterWindows() {
     WindowOpener& windows = window_->Windows();
+    windows.Register(SecondaryWindow::Statistics, [this] { return CreateStatisticsWindow(); });
+    windows.CreateHidden(SecondaryWindow::Statistics);
+    const auto services = [this] {
+        return DesktopServiceEnvironment(QString::fromStdString(folders_.dataFolder),
+                                         QString::fromStdString(folders_.programFolder),
+                                         QString::fromStdString(folders_.tempDownloadFile));
+    };
+    windows.Register(SecondaryWindow::Update,
+                     [this, services] { return new UpdateWindow(services(), window_.get()); });
+    windows.CreateHidden(SecondaryWindow::Update);
+    windows.Register(SecondaryWindow::LiveTables,
+                     [this, services] { return new LiveTablesWindow(services(), window_.get()); });
+    windows.CreateHidden(SecondaryWindow::LiveTables);
     windows.Register(SecondaryWindow::CountingDrill, [this] {
         auto* drill =
             new CountingDrillWindow(host_, cards_, folders_.trainingFolder, window_.get());
@@ -79,13 +99,34 @@ void Program::RegisterWindows() {
     // The drill and a table run both deal inside a click, pumping events as
     // they go: one started inside the other would hold the other still until
     // it ended. So each refuses to start while the other runs.
-    window_->SetRunBlocker([&windows]() -> QString {
-        const auto* drill =
-            qobject_cast<CountingDrillWindow*>(windows.Existing(SecondaryWindow::CountingDrill));
+    window_->SetRunBlocker([this]() -> QString {
+        const auto* drill = qobject_cast<CountingDrillWindow*>(
+            window_->Windows().Existing(SecondaryWindow::CountingDrill));
         if (drill == nullptr || !drill->RunInProgress()) return {};
         return QStringLiteral(
             "Die Zählübung läuft. Ein Spiel am Tisch kann erst starten, wenn sie gestoppt ist.");
     });
+}
+
+StatisticsWindow* Program::CreateStatisticsWindow() {
+    StatisticsServices services;
+    services.folders = folders_;
+    services.locale = format_->Locale();
+    services.openSpreadsheet =
+        config_.openSpreadsheet ? config_.openSpreadsheet : OpenInSpreadsheetProgram;
+    services.print = [](QWidget* parent, const TextGrid& grid, const QString& title) {
+        const bool history = grid.ColumnCount() == HISTORY_COLUMNS;
+        std::vector<int> widths =
+            history ? std::vector<int>(HISTORY_COLUMN_WIDTHS.begin(), HISTORY_COLUMN_WIDTHS.end())
+                    : std::vector<int>(DETAIL_COLUMN_WIDTHS.begin(), DETAIL_COLUMN_WIDTHS.end());
+        PrintGridWithDialog(parent, grid, widths, title);
+    };
+    statistics_ = std::make_unique<StatisticsWindow>(table_, std::move(services));
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        statistics_->FitInto(config_.screen ? *config_.screen : screen->availableGeometry());
+    QObject::connect(window_.get(), &TableWindow::gridChanged, statistics_.get(),
+                     &StatisticsWindow::GridChanged);
+    return statistics_.get();
 }
 
 void Program::CreateTableWindow() {

@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+
 #include <memory>
 #include <optional>
 
@@ -21,6 +23,7 @@
 namespace tavexo {
 
 class LocaleTextFormat;
+class StatisticsWindow;
 class TableWindow;
 
 // What may differ between the real program and its tests.
@@ -32,6 +35,8 @@ struct ProgramConfig {
     SoundPlayer::Output sound = SoundPlayer::Output::System;
     // Message boxes are recorded instead of shown (tests).
     bool recordMessages = false;
+    // Opens an exported workbook; none: the desktop's spreadsheet program.
+    std::function<bool(const QString& path)> openSpreadsheet;
 };
 
 // The program: everything that lives from start-up to the end of the run,
@@ -50,6 +55,7 @@ class Program {
 
     StartScreen* StartWindow() const { return start_; }
     TableWindow& Window() const { return *window_; }
+    StatisticsWindow* Statistics() const { return statistics_.get(); }
     Table& GetTable() { return table_; }
     QtTableHost& Host() { return host_; }
     TProgramSettings& Settings() { return settings_; }
@@ -59,6 +65,7 @@ class Program {
   private:
     void CreateTableWindow();
     void RegisterWindows();
+    StatisticsWindow* CreateStatisticsWindow();
 
     ProgramConfig config_;
     SoundPlayer player_;
@@ -70,6 +77,7 @@ class Program {
     CardPainter cards_;
     std::unique_ptr<LocaleTextFormat> format_;
     std::unique_ptr<TableWindow> window_;
+    std::unique_ptr<StatisticsWindow> statistics_;
     QPointer<StartScreen> start_;
     DataFolders folders_;
     TProfileFile profiles_;

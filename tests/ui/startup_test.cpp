@@ -1,10 +1,12 @@
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QSpinBox>
@@ -52,8 +54,8 @@ class StartupTest : public QObject {
     void layoutFormulas_data();
     void layoutFormulas();
     void sliderOneOnFullHdScreen();
-    void windowsNotBuiltYetSaySo_data();
-    void windowsNotBuiltYetSaySo();
+    void toolbarButtonsOpenTheirWindowOnce_data();
+    void toolbarButtonsOpenTheirWindowOnce();
     void savedPositionsComeBackAtNextStart();
     void aShortPositionsFileIsIgnored();
 
@@ -243,39 +245,60 @@ void StartupTest::sliderOneOnFullHdScreen() {
     QCOMPARE(window.frameGeometry(), QRect(173, 97, 1574, 886));
 }
 
-void StartupTest::windowsNotBuiltYetSaySo_data() {
+void StartupTest::toolbarButtonsOpenTheirWindowOnce_data() {
     QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("name");
-    QTest::newRow("statistics") << "BStatistik"
+    QTest::newRow("statistics") << "BStatistik" << int(SecondaryWindow::Statistics)
                                 << "Verläufe & Statistiken";
-    QTest::newRow("profiles") << "BProfile"
-                              << "Spieler-Profile";
-    QTest::newRow("training centre") << "BStrategietabellen"
-                                     << "Das Trainingszentrum";
-    QTest::newRow("hints") << "BHinweise"
+    QTest::newRow("profiles") << "BProfile" << int(SecondaryWindow::Profiles) << "Spieler-Profile";
+    QTest::newRow("training centre")
+        << "BStrategietabellen" << int(SecondaryWindow::TrainingCentre) << "Das Trainingszentrum";
+    QTest::newRow("hints") << "BHinweise" << int(SecondaryWindow::StrategyHints)
                            << "Strategiehinweise";
-    QTest::newRow("drill") << "BTraining"
-                           << "Zählen üben";
-    QTest::newRow("options") << "BOptionen"
-                             << "Optionen & Regeln";
-    QTest::newRow("update") << "bsSkinSpeedButton1"
+    QTest::newRow("drill") << "BTraining" << int(SecondaryWindow::CountingDrill) << "Zählen üben";
+    QTest::newRow("options") << "BOptionen" << int(SecondaryWindow::Options) << "Optionen & Regeln";
+    QTest::newRow("update") << "bsSkinSpeedButton1" << int(SecondaryWindow::Update)
                             << "Gibt es Neues?";
-    QTest::newRow("live tables") << "bsSkinSpeedButton2"
+    QTest::newRow("live tables") << "bsSkinSpeedButton2" << int(SecondaryWindow::LiveTables)
                                  << "Live-Tische fürs Counten";
-    QTest::newRow("help") << "BHelp"
-                          << "Die Hilfe";
 }
 
-void StartupTest::windowsNotBuiltYetSaySo() {
+// A button whose window exists opens it, and a second click brings the same
+// window back instead of a second one; a window not built yet says so.
+void StartupTest::toolbarButtonsOpenTheirWindowOnce() {
     QFETCH(QString, button);
+    QFETCH(int, kind);
     QFETCH(QString, name);
     auto program = StartProgram(data_.path());
     auto* tool = program->Window().Panel()->findChild<QToolButton*>(button);
     QVERIFY(tool && tool->isVisible() && tool->isEnabled());
+    const auto visibleWindows = [] {
+        QSet<QWidget*> windows;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w->isWindow()) windows.insert(w);
+        return windows;
+    };
+    const QSet<QWidget*> before = visibleWindows();
     QTest::mouseClick(tool, Qt::LeftButton);
-    QCOMPARE(
-        program->Host().RecordedMessages(),
-        QStringList{QStringLiteral("„%1“ ist in dieser Version noch nicht verfügbar.").arg(name)});
+    if (!program->Window().Windows().IsRegistered(SecondaryWindow(kind))) {
+        QCOMPARE(program->Host().RecordedMessages(),
+                 QStringList{
+                     QStringLiteral("„%1“ ist in dieser Version noch nicht verfügbar.").arg(name)});
+        return;
+    }
+    QWidget* opened = program->Window().Windows().Existing(SecondaryWindow(kind));
+    QVERIFY(opened != nullptr);
+    QTRY_VERIFY(opened->isVisible());
+    const QSet<QWidget*> afterFirst = visibleWindows();
+    QVERIFY(afterFirst.contains(opened));
+    QVERIFY(!before.contains(opened));
+    opened->showMinimized();
+    QTest::mouseClick(tool, Qt::LeftButton);
+    QCOMPARE(program->Window().Windows().Existing(SecondaryWindow(kind)), opened);
+    QVERIFY(!opened->isMinimized());
+    QCOMPARE(visibleWindows(), afterFirst);
+    QVERIFY(program->Host().RecordedMessages().isEmpty());
 }
 
 void StartupTest::savedPositionsComeBackAtNextStart() {

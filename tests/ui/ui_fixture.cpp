@@ -7,12 +7,14 @@
 
 namespace tavexo::uitest {
 
-std::unique_ptr<Program> StartProgram(const QString& dataBase, bool fadeIn) {
+std::unique_ptr<Program> StartProgram(const QString& dataBase, bool fadeIn,
+                                      const std::function<void(ProgramConfig&)>& adjust) {
     ProgramConfig config;
     config.dataBase = dataBase;
     config.screen = QRect(0, 0, 1920, 1080);
     config.sound = SoundPlayer::Output::Silent;
     config.recordMessages = true;
+    if (adjust) adjust(config);
     auto program = std::make_unique<Program>(config);
     program->Start();
     if (fadeIn) program->StartWindow()->FadeOver();

@@ -16,7 +16,9 @@ namespace tavexo::uitest {
 
 // The program as the user starts it, but in a private data folder, on a
 // 1920 x 1080 screen, silent, with message boxes recorded instead of shown.
-std::unique_ptr<Program> StartProgram(const QString& dataBase, bool fadeIn = true);
+// `adjust` may change the configuration before the start.
+std::unique_ptr<Program> StartProgram(const QString& dataBase, bool fadeIn = true,
+                                      const std::function<void(ProgramConfig&)>& adjust = {});
 
 // No delays and no sound cues, so that rounds run as fast as the table can.
 void QuickTable(Program& program);

@@ -24,7 +24,7 @@ QVariant TextGridModel::data(const QModelIndex& index, int role) const {
     const int gridRow = GridRow(index.row());
     const std::string& text = grid_.Cell(index.column(), gridRow);
     if (role == Qt::DisplayRole || (role == Qt::ToolTipRole && !text.empty()))
-        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        return DisplayText(index.column(), gridRow, text);
     return CellStyle(index.column(), gridRow, text, role);
 }
 
@@ -52,6 +52,10 @@ void TextGridModel::Refresh() {
     if (shownRows_ > 0 && grid_.ColumnCount() > 0)
         emit dataChanged(index(0, 0), index(shownRows_ - 1, grid_.ColumnCount() - 1));
     if (grid_.ColumnCount() > 0) emit headerDataChanged(Qt::Horizontal, 0, grid_.ColumnCount() - 1);
+}
+
+QString TextGridModel::DisplayText(int, int, const std::string& text) const {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QVariant TextGridModel::CellStyle(int, int, const std::string&, int) const {

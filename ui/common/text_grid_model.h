@@ -40,6 +40,8 @@ class TextGridModel : public QAbstractTableModel {
     void Refresh();
 
   protected:
+    // The text a view shows for a cell; the cell's own text by default.
+    virtual QString DisplayText(int column, int gridRow, const std::string& text) const;
     // A role other than the display text of a cell (alignment, colours,
     // font); an invalid value leaves it to the view. `text` is the cell's.
     virtual QVariant CellStyle(int column, int gridRow, const std::string& text, int role) const;

@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "stats/grid_layouts.h"
 #include "ui/common/window_style.h"
 
 namespace tavexo {
@@ -90,6 +89,20 @@ QVariant FixedColumn(int role) {
 }
 
 }  // namespace
+
+// The blanks that centre round numbers and labels in a file are not needed on
+// the screen, where every cell is aligned by the view.
+static QString TrimmedText(const std::string& text) {
+    return ToQString(text).trimmed();
+}
+
+QString HistoryGridModel::DisplayText(int, int, const std::string& text) const {
+    return TrimmedText(text);
+}
+
+QString DetailsGridModel::DisplayText(int, int, const std::string& text) const {
+    return TrimmedText(text);
+}
 
 HistoryGridModel::HistoryGridModel(const TextGrid& grid, const QLocale& locale, QObject* parent)
     : TextGridModel(grid, parent), locale_(locale) {}

@@ -27,6 +27,7 @@ class HistoryGridModel : public TextGridModel {
     HistoryGridModel(const TextGrid& grid, const QLocale& locale, QObject* parent = nullptr);
 
   protected:
+    QString DisplayText(int column, int gridRow, const std::string& text) const override;
     QVariant CellStyle(int column, int gridRow, const std::string& text, int role) const override;
 
   private:
@@ -41,6 +42,7 @@ class DetailsGridModel : public TextGridModel {
     explicit DetailsGridModel(const TextGrid& grid, QObject* parent = nullptr);
 
   protected:
+    QString DisplayText(int column, int gridRow, const std::string& text) const override;
     QVariant CellStyle(int column, int gridRow, const std::string& text, int role) const override;
 };
 
