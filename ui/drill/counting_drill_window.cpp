@@ -278,7 +278,11 @@ void CountingDrillWindow::AskCount(bool withRelative) {
 }
 
 void CountingDrillWindow::EndQuestion() {
+    // The answer fields are about to be disabled; the keyboard goes back to
+    // the run's buttons rather than to whatever follows in the tab order.
+    const bool answering = check_->isAncestorOf(QApplication::focusWidget());
     check_->EndQuestion();
+    if (answering) (pace_->pause->isVisible() ? pace_->pause : pace_->start)->setFocus();
     if (drill_.Running() && !drill_.StopRequested())
         message_->setText(QString::fromStdString(DeckMessage(drill_.Decks())));
 }
