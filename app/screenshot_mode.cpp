@@ -44,6 +44,7 @@ void ScreenshotMode::Begin() {
     const int slider = qEnvironmentVariableIntValue("TAVEXO_SCREENSHOT_SLIDER", &ok);
     if (ok) window.SizeSlider()->setValue(slider);
     if (rounds_ == 0) {
+        OpenRequestedWindow();
         QTimer::singleShot(400, this, &ScreenshotMode::Ready);
         return;
     }
@@ -68,6 +69,13 @@ void ScreenshotMode::Begin() {
     connect(watch, &QTimer::timeout, this, &ScreenshotMode::Watch);
     watch->start(5);
     QTimer::singleShot(0, &window, [&window] { window.Panel()->bStart->click(); });
+}
+
+void ScreenshotMode::OpenRequestedWindow() {
+    const QString name = qEnvironmentVariable("TAVEXO_SCREENSHOT_OPEN");
+    WindowOpener& windows = program_.Window().Windows();
+    if (name == QLatin1String("profiles")) windows.Open(SecondaryWindow::Profiles);
+    if (name == QLatin1String("options")) windows.Open(SecondaryWindow::Options);
 }
 
 void ScreenshotMode::Watch() {

@@ -32,7 +32,12 @@ void Table::RoundLoop() {
         state_.roundNumber += 1;
         if (view_ != nullptr) view_->SetRoundLabel(std::to_string(state_.roundNumber));
 
+        // Bets are charged box by box, with pauses in between: the round is
+        // in progress from the first charge on.
+        roundInProgress_ = true;
         if (CollectBets(true, false) == 0) {
+            roundInProgress_ = false;
+            ApplyWaitingInPlay();
             host_.ShowInformation(
                 "Keine Spieler mit Einsatz am Tisch.Die Karten bleiben im Schlitten.");
             state_.stopRequested = true;
@@ -42,7 +47,6 @@ void Table::RoundLoop() {
         }
         SetIdleControls(false);
         state_.running = true;
-        roundInProgress_ = true;
 
         OpeningDeal();
         PlayersTurns();
@@ -50,6 +54,7 @@ void Table::RoundLoop() {
         DealerTurn();
         Settle();
         roundInProgress_ = false;
+        ApplyWaitingInPlay();
 
         SetBettingEnabled(true);
         Pump();

@@ -54,6 +54,43 @@ void Table::ApplyProfile(int box, const BoxProfile& profile) {
     ApplyBoxAppearance(b.inPlay, box);
 }
 
+bool Table::TakeOverProfile(int box, const BoxProfile& profile) {
+    TPlayerBox& b = Box(box);
+    b.isRobot = profile.robot;
+    b.capital = profile.capital;
+    b.unitValue = profile.unitValue;
+    // The stake of a round in progress stays as charged; only the label that
+    // shows what the units are worth follows the new unit value.
+    bool waits = false;
+    waitingInPlay_[box - 1].reset();
+    const bool changes = profile.active != b.inPlay;
+    if (changes) {
+        waits = HoldsStakeOfRound(box) || (roundInProgress_ && profile.active);
+        if (waits) {
+            waitingInPlay_[box - 1] = profile.active;
+        } else {
+            b.inPlay = profile.active;
+        }
+    }
+    if (view_ == nullptr) return waits;
+    view_->SetBoxName(box, b.isRobot ? "Robot für " + b.name : b.name);
+    ShowCapital(box);
+    view_->SetStakeHeight(box, Money(static_cast<float>(b.unitValue * b.units), 0));
+    // A box that plays on keeps the stake and total of its round on screen.
+    if ((changes && !waits) || !b.inPlay) ApplyBoxAppearance(b.inPlay, box);
+    return waits;
+}
+
+void Table::ApplyWaitingInPlay() {
+    for (int box = 1; box <= BOX_COUNT; ++box) {
+        std::optional<bool>& waiting = waitingInPlay_[box - 1];
+        if (!waiting) continue;
+        Box(box).inPlay = *waiting;
+        waiting.reset();
+        ApplyBoxAppearance(Box(box).inPlay, box);
+    }
+}
+
 void Table::RefreshView() {
     if (view_ == nullptr) return;
     for (int box = 1; box <= BOX_COUNT; ++box) {
@@ -78,7 +115,9 @@ void Table::SettingsChanged() {
     if (view_ == nullptr) return;
     for (int box = 1; box <= BOX_COUNT; ++box) {
         view_->SetGauge(box, Box(box).gauge, settings_.actionTime);
-        ApplyBoxAppearance(Box(box).inPlay, box);
+        // Only an inactive box looks different by the settings (hidden or
+        // not); an active one keeps its stake and total of the round.
+        if (!Box(box).inPlay) ApplyBoxAppearance(false, box);
     }
     view_->SetTrainingPanel(settings_.training.trainingMode, settings_.training.showCounts);
 }
@@ -96,11 +135,12 @@ void Table::ApplyBoxAppearance(bool active, int box) {
 }
 
 void Table::BoxOnOff(int box) {
-    // A box holding cards stays in the round it was dealt into; otherwise its
-    // charged stake would never be settled.
-    if (roundInProgress_ && Box(box).InRound()) return;
+    // A box holding a stake stays in the round it was charged for; otherwise
+    // the stake would never be settled.
+    if (HoldsStakeOfRound(box)) return;
     TPlayerBox& b = Box(box);
     b.inPlay = !b.inPlay;
+    waitingInPlay_[box - 1].reset();  // the user's latest word counts
     ApplyBoxAppearance(b.inPlay, box);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "engine/box_player.h"
@@ -65,6 +66,13 @@ class Table {
     // the observer still see every round.
     void SetRecordTexts(bool record) { recordTexts_ = record; }
     void ApplyProfile(int box, const BoxProfile& profile);
+    // A profile saved while the program runs: the box takes over everything
+    // but its name, which reaches the table only at the next start. While a
+    // round is in progress (from the bets to the settlement) a box does not
+    // change whether it takes part until the round is settled: taken out, it
+    // would lose the stake already charged; taken in, it would join a round
+    // it was not dealt into. Returns true when that change has to wait.
+    bool TakeOverProfile(int box, const BoxProfile& profile);
 
     // --- user input ---
     void StartRun();
@@ -206,6 +214,13 @@ class Table {
     void RecordBoxRound(int box, int dealerBucket);
     // Display helpers.
     void ApplyBoxAppearance(bool active, int box);
+    void ApplyWaitingInPlay();
+    // From its charge on, before its cards are dealt, too (the bets are
+    // collected with pauses in between).
+    bool HoldsStakeOfRound(int box) const {
+        const TPlayerBox& b = Box(box);
+        return roundInProgress_ && b.inPlay && b.hands[0].stake > 0.0f;
+    }
     void RefreshView();
     void SetUnitsFromEngine(int box, int units) {
         Box(box).units = std::clamp(units, 0, MAX_UNITS);
@@ -290,6 +305,9 @@ class Table {
     int boxInTurn_ = 0;
     // From the bet collection of a round to the end of its settlement.
     bool roundInProgress_ = false;
+    // Taking part as saved in a profile during a round, for the boxes that
+    // take it over once the round is settled.
+    std::array<std::optional<bool>, BOX_COUNT> waitingInPlay_{};
 };
 
 }  // namespace tavexo

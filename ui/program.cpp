@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTabWidget>
 
 #include <exception>
 
@@ -12,6 +13,8 @@
 #include "stats/grid_layouts.h"
 #include "ui/common/locale_text_format.h"
 #include "ui/common/print_grid.h"
+#include "ui/dialogs/options_dialog.h"
+#include "ui/dialogs/profiles_dialog.h"
 #include "ui/drill/counting_drill_window.h"
 #include "ui/services/live_tables_window.h"
 #include "ui/services/update_window.h"
@@ -79,6 +82,14 @@ void Program::RegisterWindows() {
     WindowOpener& windows = window_->Windows();
     windows.Register(SecondaryWindow::Statistics, [this] { return CreateStatisticsWindow(); });
     windows.CreateHidden(SecondaryWindow::Statistics);
+    // A box's statistics page shows while the saved profiles seat the box.
+    SetBoxPageHandler([this](int box, bool inPlay) {
+        if (statistics_) statistics_->Pages()->setTabVisible(box - 1, inPlay);
+    });
+    windows.Register(SecondaryWindow::Profiles,
+                     [this] { return new ProfilesDialog(*this, window_.get()); });
+    windows.Register(SecondaryWindow::Options,
+                     [this] { return new OptionsDialog(*this, window_.get()); });
     const auto services = [this] {
         return DesktopServiceEnvironment(QString::fromStdString(folders_.dataFolder),
                                          QString::fromStdString(folders_.programFolder),

@@ -5,7 +5,6 @@
 #include <QString>
 
 #include <functional>
-
 #include <memory>
 #include <optional>
 
@@ -61,6 +60,17 @@ class Program {
     TProgramSettings& Settings() { return settings_; }
     const DataFolders& Folders() const { return folders_; }
     const TProfileFile& Profiles() const { return profiles_; }
+    // The profiles as last saved by the profiles dialog.
+    void SetProfiles(const TProfileFile& profiles) { profiles_ = profiles; }
+
+    // The statistics window shows a page per box that takes part. It sets
+    // this handler to hear, box by box, when saved profiles change which
+    // boxes take part.
+    using BoxPageHandler = std::function<void(int box, bool inPlay)>;
+    void SetBoxPageHandler(BoxPageHandler handler) { boxPageHandler_ = std::move(handler); }
+    void BoxPageFollowsInPlay(int box, bool inPlay) {
+        if (boxPageHandler_) boxPageHandler_(box, inPlay);
+    }
 
   private:
     void CreateTableWindow();
@@ -81,6 +91,7 @@ class Program {
     QPointer<StartScreen> start_;
     DataFolders folders_;
     TProfileFile profiles_;
+    BoxPageHandler boxPageHandler_;
 };
 
 }  // namespace tavexo

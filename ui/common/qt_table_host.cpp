@@ -95,6 +95,17 @@ void QtTableHost::ShowInformation(const std::string& text) {
     box.exec();
 }
 
+void QtTableHost::ShowError(const QString& text) {
+    emit messageShown(text);
+    if (recordMessages_) {
+        messages_.append(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Tavexo"), text, QMessageBox::Ok,
+                    messageParent_);
+    box.exec();
+}
+
 void QtTableHost::CloseTable() {
     if (closeHandler_) closeHandler_();
 }

@@ -51,6 +51,9 @@ class QtTableHost : public QObject, public TableHost, public DrillHost {
     void PlaySound(Sound sound, bool wait) override;
     void Beep() override;
     void ShowInformation(const std::string& text) override;
+    // The error message of the program's windows (a failed file write),
+    // recorded as the information messages are.
+    void ShowError(const QString& text);
     void CloseTable() override;
     int64_t NowMs() const override { return clock_.elapsed(); }
 
