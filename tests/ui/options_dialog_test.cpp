@@ -14,6 +14,7 @@
 #include "dialog_test_support.h"
 #include "engine/table.h"
 #include "ui/dialogs/options_dialog.h"
+#include "ui/help/help_context.h"
 #include "ui/table/box_frame.h"
 #include "ui/table/top_panel.h"
 #include "ui_fixture.h"
@@ -95,7 +96,27 @@ void OptionsDialogTest::opensBesideTheTableWithTheSettings() {
     QVERIFY(dialog != nullptr);
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Tavexo"));
-    QCOMPARE(dialog->size(), QSize(580, 440));
+    QCOMPARE(help::HelpContextOf(dialog), 1030);
+    QCOMPARE(dialog->size(), QSize(OptionsDialog::Width(), OptionsDialog::Height()));
+    QVERIFY(dialog->width() >= 580 && dialog->width() <= 1366);
+    QVERIFY(dialog->height() >= 440 && dialog->height() + 100 + 60 <= 768);
+    // Every caption is shown whole.
+    for (QWidget* part : dialog->findChildren<QWidget*>()) {
+        if (!qobject_cast<QLabel*>(part) && !qobject_cast<QAbstractButton*>(part)) continue;
+        if (qobject_cast<QLabel*>(part) && static_cast<QLabel*>(part)->wordWrap()) {
+            QVERIFY2(part->height() >= part->heightForWidth(part->width()),
+                     qPrintable(part->objectName() + static_cast<QLabel*>(part)->text()));
+            continue;
+        }
+        QVERIFY2(part->width() >= part->sizeHint().width(),
+                 qPrintable(
+                     QStringLiteral("%1 \"%2\": %3 < %4")
+                         .arg(part->objectName(), qobject_cast<QLabel*>(part)
+                                                      ? static_cast<QLabel*>(part)->text()
+                                                      : static_cast<QAbstractButton*>(part)->text())
+                         .arg(part->width())
+                         .arg(part->sizeHint().width())));
+    }
     QCOMPARE(dialog->pos(), window().pos() + QPoint(50, 100));
 
     // The settings as they stand when the dialog is made: QuickTable has
@@ -212,6 +233,19 @@ void OptionsDialogTest::closingKeepsUnsavedEditsWhilePlayFollowsTheSaved() {
     QTest::mouseClick(Child<QPushButton>(dialog, QStringLiteral("BSave2")), Qt::LeftButton);
     QVERIFY(program_->Settings().rules.noSurrender);
     QCOMPARE(program_->Settings().roundDelay, 70);
+
+    // The wait between rounds is 7 seconds from now on; "Bet" cuts it short.
+    Seat(*program_, {}, {1});
+    RunScript script(table());
+    script.Then([&] { return table().State().waitingBetweenRounds; },
+                [&] {
+                    QCOMPARE(program_->Host().TimerInterval(ROUND_DELAY_TIMER), 7000);
+                    table().StopRun();
+                    QTest::mouseClick(window().Frame(1)->BetButton(), Qt::LeftButton);
+                });
+    QTest::mouseClick(window().Panel()->bStart, Qt::LeftButton);
+    QVERIFY(!script.TimedOut());
+    QCOMPARE(script.StepsDone(), 1);
 }
 
 void OptionsDialogTest::aFileThatCannotBeWrittenChangesNothing() {

@@ -3,6 +3,7 @@
 // the switch that hides inactive boxes, and a save in the middle of a run.
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -12,12 +13,15 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <cmath>
+
 #include "dialog_test_support.h"
 #include "engine/table.h"
 #include "settings/profiles.h"
 #include "ui/common/card_area.h"
 #include "ui/dialogs/profile_row.h"
 #include "ui/dialogs/profiles_dialog.h"
+#include "ui/help/help_context.h"
 #include "ui/table/box_frame.h"
 #include "ui/table/top_panel.h"
 #include "ui_fixture.h"
@@ -101,15 +105,33 @@ void ProfilesDialogTest::opensOnceFromButtonAndMenuWithTheProfilesOnTheArc() {
     QVERIFY(dialog != nullptr);
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Tavexo"));
-    QCOMPARE(dialog->width(), ProfilesDialog::CLIENT_WIDTH);
-    QVERIFY(dialog->height() <= 768 - 60);  // with its title bar on a 1366 x 768 screen
+    QCOMPARE(help::HelpContextOf(dialog), 1040);
+    // The arc's plan, drawn larger for our text, still fits a 1366 x 768
+    // screen with its title bar.
+    const double scale = dialog->Scale();
+    QVERIFY(scale >= 1.0 && scale <= 1.3);
+    const auto scaled = [scale](int plan) { return int(std::lround(plan * scale)); };
+    QCOMPARE(dialog->width(), scaled(915));
+    QVERIFY(dialog->width() <= 1366);
+    QVERIFY(dialog->height() <= 768 - 60);
 
     const QPoint places[] = {{650, 50}, {622, 170}, {594, 290}, {330, 310},
                              {66, 290}, {38, 170},  {10, 50}};
     for (int box = 1; box <= BOX_COUNT; ++box) {
         ProfileRow* row = Child<ProfileRow>(dialog, qPrintable(QStringLiteral("Frame%1").arg(box)));
         QVERIFY(row != nullptr);
-        QCOMPARE(row->geometry(), QRect(places[box - 1], QSize(254, 110)));
+        const QPoint place = places[box - 1];
+        QCOMPARE(row->geometry(),
+                 QRect(scaled(place.x()), scaled(place.y()), scaled(254), scaled(110)));
+        // Every caption of the row is shown whole.
+        for (QWidget* part : row->findChildren<QWidget*>()) {
+            if (!qobject_cast<QLabel*>(part) && !qobject_cast<QAbstractButton*>(part)) continue;
+            QVERIFY2(part->width() >= part->sizeHint().width(),
+                     qPrintable(QStringLiteral("%1 in Frame%2: %3 < %4")
+                                    .arg(part->objectName(), QString::number(box))
+                                    .arg(part->width())
+                                    .arg(part->sizeHint().width())));
+        }
         QCOMPARE(Child<QLineEdit>(row, "EName")->text(),
                  QString::fromUtf8(DEFAULT_PLAYER_NAMES[box - 1]));
         QVERIFY(Child<QCheckBox>(row, "cbAktiv")->isChecked());

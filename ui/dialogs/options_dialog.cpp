@@ -48,6 +48,7 @@ QSpinBox* DelaySpin(QWidget* parent, const char* name, int min, int max, int ste
     spin->setRange(min, max);
     spin->setSingleStep(step);
     spin->setAlignment(Qt::AlignRight);
+    spin->setMaximumWidth(64);  // three digits
     return spin;
 }
 
@@ -93,11 +94,12 @@ OptionsDialog::OptionsDialog(Program& program, QWidget* parent)
                            this, "note"));
     auto* halves = new QHBoxLayout;
     halves->setSpacing(10);
-    halves->addWidget(BuildFlowHalf(), 1);
+    // The rules' items are the longer ones: that half takes the room left.
+    halves->addWidget(BuildFlowHalf(), 0);
     halves->addWidget(BuildRulesHalf(), 1);
     layout->addLayout(halves, 1);
     layout->addWidget(BuildBottomBar());
-    setFixedSize(CLIENT_WIDTH, CLIENT_HEIGHT);
+    setFixedSize(Width(), Height());
 
     Fill(ProgramOptionsOf(program_.Settings()));
     if (parent != nullptr) move(parent->window()->pos() + OFFSET_FROM_TABLE);
@@ -188,14 +190,13 @@ QWidget* OptionsDialog::BuildRulesHalf() {
     doublingGrid->setVerticalSpacing(2);
     rg2_ = RadioGroup(doubling, doublingGrid, DOUBLE_ITEMS.data(), 4, 1);
 
-    cbSoft_ = WrappedCheckBox(QStringLiteral("Verdoppeln möglich auch mit Soft-Hand (As)"),
-                              QStringLiteral("Verdoppeln möglich auch mit\nSoft-Hand (As)"), half,
-                              "cbSoft");
+    cbSoft_ = new QCheckBox(QStringLiteral("Verdoppeln möglich auch mit Soft-Hand (As)"), half);
+    cbSoft_->setObjectName(QStringLiteral("cbSoft"));
 
     auto* decks = new QGroupBox(QStringLiteral("Anzahl der Decks (1 Deck = 52 Karten)"), half);
     decks->setObjectName(QStringLiteral("RGDecks"));
     auto* deckGrid = new QGridLayout(decks);
-    deckGrid->setHorizontalSpacing(2);
+    deckGrid->setHorizontalSpacing(8);
     rgDecks_ = RadioGroup(decks, deckGrid, DECK_ITEMS.data(), 4, 4);
 
     auto* limits = new QGroupBox(QStringLiteral("Beschränkungen..."), half);

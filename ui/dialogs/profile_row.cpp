@@ -39,10 +39,10 @@ QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
 
 }  // namespace
 
-ProfileRow::ProfileRow(int box, QWidget* parent) : QFrame(parent), box_(box) {
+ProfileRow::ProfileRow(int box, QSize size, QWidget* parent) : QFrame(parent), box_(box) {
     setObjectName(QStringLiteral("Frame%1").arg(box));
     setProperty("role", QStringLiteral("panel"));
-    setFixedSize(WIDTH, HEIGHT);
+    setFixedSize(size);
     setAccessibleName(QStringLiteral("Spieler %1").arg(box));
 
     eName_ = new QLineEdit(this);
@@ -59,8 +59,8 @@ ProfileRow::ProfileRow(int box, QWidget* parent) : QFrame(parent), box_(box) {
     kinds->addButton(human_, PLAYER_HUMAN);
     kinds->addButton(robot_, PLAYER_ROBOT);
     auto* kindLayout = new QHBoxLayout(rg1);
-    kindLayout->setContentsMargins(4, 2, 2, 0);
-    kindLayout->setSpacing(4);
+    kindLayout->setContentsMargins(0, 0, 0, 0);
+    kindLayout->setSpacing(8);
     kindLayout->addWidget(human_);
     kindLayout->addWidget(robot_);
 
@@ -71,10 +71,12 @@ ProfileRow::ProfileRow(int box, QWidget* parent) : QFrame(parent), box_(box) {
     auto* kapital = new QLabel(QStringLiteral("Kapital"), this);
     kapital->setProperty("role", QStringLiteral("fieldHeading"));
 
+    // Name and "Aktiv" across the top; below, who plays on the left and the
+    // money under its heading on the right.
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(5, 4, 5, 4);
-    grid->setHorizontalSpacing(5);
-    grid->setVerticalSpacing(1);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
     grid->addWidget(Caption(QStringLiteral("&Name"), eName_, this), 0, 0);
     grid->addWidget(eName_, 0, 1, 1, 2);
     grid->addWidget(cbAktiv_, 0, 3);

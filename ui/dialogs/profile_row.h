@@ -17,11 +17,9 @@ namespace tavexo {
 class ProfileRow : public QFrame {
     Q_OBJECT
   public:
-    static constexpr int WIDTH = 254;
-    static constexpr int HEIGHT = 110;
     static constexpr int MAX_NAME_LENGTH = 15;
 
-    ProfileRow(int box, QWidget* parent = nullptr);
+    ProfileRow(int box, QSize size, QWidget* parent = nullptr);
 
     int Box() const { return box_; }
     void Show(const BoxProfile& profile);

@@ -8,6 +8,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <cmath>
 #include <string>
 
 #include "engine/table.h"
@@ -32,10 +33,17 @@ constexpr std::array<QPoint, BOX_COUNT> ROW_PLACES = {
     QPoint(66, 290), QPoint(38, 170),  QPoint(10, 50),
 };
 
-constexpr int BAR_HEIGHT = 44;
-constexpr int ARC_BOTTOM = 430;  // below box 4's row
+constexpr int PLAN_ROW_WIDTH = 254;
+constexpr int PLAN_ROW_HEIGHT = 110;
+constexpr int PLAN_ARC_TOP = 50;      // the upper rows' top
+constexpr int PLAN_ARC_BOTTOM = 425;  // a little below box 4's row
 // The room inside the arc, between the upper rows and above box 4.
-const QRect CENTRE(300, 56, 286, 246);
+const QRect PLAN_CENTRE(322, 56, 270, 230);
+constexpr int BAR_HEIGHT = 46;
+// The plan was made for 8-point text; ours, at 10 points, needs about 30 %
+// more room. So drawn, the dialog is 1190 x 599 and still fits a 1366 x 768
+// screen with its title bar.
+constexpr double PLAN_SCALE = 1.3;
 
 const QString SAVE_FIRST = QStringLiteral(
     "Die Einstellungen in den Spielerprofilen werden erst mit dem Speichern übernommen.");
@@ -69,18 +77,25 @@ ProfilesDialog::ProfilesDialog(Program& program, QWidget* parent)
     setAccessibleName(QStringLiteral("Spieler-Profile"));
     help::SetHelpContext(this, help::ProfilesDialog);
     ApplyWindowStyle(this);
+    scale_ = PLAN_SCALE;
 
+    setFixedSize(Scaled(PLAN_WIDTH), Scaled(PLAN_ARC_BOTTOM) + BAR_HEIGHT);
+
+    // The plan's upper rows start 50 below the top: the top bar lies there.
     BuildTopBar();
     BuildRows();
     BuildCentre();
     BuildBottomBar();
-    setFixedSize(CLIENT_WIDTH, ARC_BOTTOM + BAR_HEIGHT);
+}
+
+int ProfilesDialog::Scaled(int plan) const {
+    return static_cast<int>(std::lround(plan * scale_));
 }
 
 void ProfilesDialog::BuildTopBar() {
     auto* bar = new QFrame(this);
     bar->setObjectName(QStringLiteral("PTop"));
-    bar->setGeometry(0, 0, CLIENT_WIDTH, BAR_HEIGHT);
+    bar->setGeometry(0, 0, width(), Scaled(PLAN_ARC_TOP));
     auto* layout = new QHBoxLayout(bar);
     layout->setContentsMargins(10, 6, 10, 4);
     QPushButton* save = DialogButton(bar, "BSave1", QStringLiteral("Speichern"));
@@ -101,8 +116,10 @@ void ProfilesDialog::BuildTopBar() {
 void ProfilesDialog::BuildRows() {
     const TProfileFile& record = program_.Profiles();
     for (int box = 1; box <= BOX_COUNT; ++box) {
-        auto* row = new ProfileRow(box, this);
-        row->move(ROW_PLACES[box - 1]);
+        auto* row =
+            new ProfileRow(box, QSize(Scaled(PLAN_ROW_WIDTH), Scaled(PLAN_ROW_HEIGHT)), this);
+        const QPoint place = ROW_PLACES[box - 1];
+        row->move(Scaled(place.x()), Scaled(place.y()));
         row->Show(BoxProfileOf(record, box));
         rows_[box - 1] = row;
     }
@@ -111,7 +128,8 @@ void ProfilesDialog::BuildRows() {
 void ProfilesDialog::BuildCentre() {
     auto* centre = new QWidget(this);
     centre->setObjectName(QStringLiteral("PMitte"));
-    centre->setGeometry(CENTRE);
+    centre->setGeometry(Scaled(PLAN_CENTRE.x()), Scaled(PLAN_CENTRE.y()),
+                        Scaled(PLAN_CENTRE.width()), Scaled(PLAN_CENTRE.height()));
     auto* layout = new QVBoxLayout(centre);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
@@ -162,7 +180,7 @@ void ProfilesDialog::BuildCentre() {
 void ProfilesDialog::BuildBottomBar() {
     auto* bar = new QFrame(this);
     bar->setObjectName(QStringLiteral("PBottom"));
-    bar->setGeometry(0, ARC_BOTTOM, CLIENT_WIDTH, BAR_HEIGHT);
+    bar->setGeometry(0, Scaled(PLAN_ARC_BOTTOM), width(), BAR_HEIGHT);
     auto* layout = new QHBoxLayout(bar);
     layout->setContentsMargins(10, 4, 10, 6);
     auto* note = new QLabel(SAVE_FIRST, bar);

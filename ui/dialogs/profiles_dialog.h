@@ -22,11 +22,15 @@ class ProfileRow;
 class ProfilesDialog : public QDialog {
     Q_OBJECT
   public:
-    static constexpr int CLIENT_WIDTH = 915;
+    // The arc's plan: rows of 254 x 110 on a dialog 915 wide, made for
+    // smaller text than ours. The whole plan is drawn larger by Scale().
+    static constexpr int PLAN_WIDTH = 915;
 
     explicit ProfilesDialog(Program& program, QWidget* parent = nullptr);
 
     ProfileRow* Row(int box) const { return rows_[box - 1]; }
+    // How much larger than the plan the dialog is drawn.
+    double Scale() const { return scale_; }
 
     // Both "Speichern" buttons. A failed write changes nothing but shows the
     // error; the record, the boxes and the rows stay as they were.
@@ -41,7 +45,10 @@ class ProfilesDialog : public QDialog {
     void RobotForAllToggled(bool checked);
     void HidePassiveToggled(bool checked);
 
+    int Scaled(int plan) const;
+
     Program& program_;
+    double scale_ = 1.0;
     std::array<ProfileRow*, BOX_COUNT> rows_{};
     QCheckBox* cbAlleAktiv_ = nullptr;
     QCheckBox* cbRobotMensch_ = nullptr;
