@@ -1,5 +1,6 @@
 #include "app/screenshot_mode.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QTabWidget>
@@ -9,6 +10,8 @@
 #include <cstdio>
 
 #include "settings/profiles.h"
+#include "ui/help/help_system.h"
+#include "ui/help/help_window.h"
 #include "ui/program.h"
 #include "ui/start/start_screen.h"
 #include "ui/statistics/statistics_window.h"
@@ -114,11 +117,35 @@ void ScreenshotMode::ShowStatistics() {
 void ScreenshotMode::Ready() {
     if (ready_) return;
     ready_ = true;
+    const bool helpShown = OpenHelpWindow();
     // Let the last changes reach the screen before the picture is taken.
-    QTimer::singleShot(300, this, [] {
+    QTimer::singleShot(helpShown ? 1200 : 300, this, [] {
         std::fprintf(stderr, "TAVEXO_READY\n");
         std::fflush(stderr);
     });
+}
+
+// "hilfe:<context>" the help at that topic, "suche:<words>" the search with
+// its hits, "info" the info window, "hilfe-download" the download offer.
+bool ScreenshotMode::OpenHelpWindow() {
+    help::HelpSystem& help = program_.Help();
+    if (window_.startsWith(QLatin1String("hilfe:"))) {
+        help.ShowHelpContext(window_.mid(6).toInt());
+    } else if (window_.startsWith(QLatin1String("suche:"))) {
+        help.ShowSearch();
+        if (auto* query = help.Window()->findChild<QLineEdit*>(QStringLiteral("ESuche"))) {
+            query->setText(window_.mid(6));
+            // The index may still be in the making; the window waits for it.
+            QTimer::singleShot(200, query, [query] { emit query->returnPressed(); });
+        }
+    } else if (window_ == QLatin1String("info")) {
+        program_.Window().Windows().Open(SecondaryWindow::Info);
+    } else if (window_ == QLatin1String("hilfe-download")) {
+        help.ShowDownloadWindow();
+    } else {
+        return false;
+    }
+    return true;
 }
 
 }  // namespace tavexo

@@ -27,6 +27,8 @@ class ScreenshotMode : public QObject {
     void Watch();
     void Ready();
     void ShowStatistics();
+    // The help's windows, for pictures of them in front of the idle table.
+    bool OpenHelpWindow();
 
     Program& program_;
     int rounds_ = -1;

@@ -8,11 +8,18 @@
 
 #include <exception>
 
+#include "services/update_server.h"
 #include "settings/settings_store.h"
 #include "settings/window_positions.h"
 #include "stats/grid_layouts.h"
 #include "ui/common/locale_text_format.h"
 #include "ui/common/print_grid.h"
+#include "ui/help/help_context.h"
+#include "ui/help/help_download.h"
+#include "ui/help/help_file_locator.h"
+#include "ui/help/help_system.h"
+#include "ui/help/info_window.h"
+#include "ui/help/service_help_download.h"
 #include "ui/dialogs/options_dialog.h"
 #include "ui/dialogs/profiles_dialog.h"
 #include "ui/drill/counting_drill_window.h"
@@ -56,9 +63,11 @@ void Program::Start() {
     profiles_ = start_->Profiles();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         start_->move(screen->geometry().center() - start_->rect().center());
+    help::SetHelpContext(start_, help::TableWindow);
     start_->show();
     start_->repaint();
     QCoreApplication::processEvents();
+    CreateHelp();
 
     try {
         CreateTableWindow();
@@ -68,6 +77,10 @@ void Program::Start() {
         throw;
     }
     RegisterWindows();
+    help_->SetMainWindow(window_.get());
+    // Once the table is in front, a missing help file is offered for download.
+    QObject::connect(start_, &StartScreen::faded, window_.get(),
+                     [this] { help_->OfferDownloadIfMissing(); });
     start_->SetTableWindow(window_.get());
     // Shown fully transparent behind the start screen; "Weiter" fades it in.
     window_->setWindowOpacity(0.0);
@@ -80,6 +93,7 @@ void Program::Start() {
 // from start-up on (CreateHidden) or only from its first opening.
 void Program::RegisterWindows() {
     WindowOpener& windows = window_->Windows();
+    windows.Register(SecondaryWindow::Info, [this] { return new help::InfoWindow(window_.get()); });
     windows.Register(SecondaryWindow::Statistics, [this] { return CreateStatisticsWindow(); });
     windows.CreateHidden(SecondaryWindow::Statistics);
     // A box's statistics page shows while the saved profiles seat the box.
@@ -117,6 +131,29 @@ void Program::RegisterWindows() {
         return QStringLiteral(
             "Die Zählübung läuft. Ein Spiel am Tisch kann erst starten, wenn sie gestoppt ist.");
     });
+}
+
+// The help is looked for while the start screen stands, so that the table
+// window knows at its first showing whether to offer the download.
+void Program::CreateHelp() {
+    help::HelpDownloadService* download = config_.helpDownload;
+    if (download == nullptr) {
+        ownDownload_ = std::make_unique<help::ServiceHelpDownload>(
+            QString::fromStdString(folders_.tempDownloadFile));
+        download = ownDownload_.get();
+    }
+    const QString dataFolder = QString::fromStdString(folders_.dataFolder);
+    help::HelpSystem::Setup setup;
+    setup.helpFolders = config_.helpFolders.value_or(help::StandardHelpFolders(dataFolder));
+    setup.downloadTarget = dataFolder + QLatin1String(help::HELP_FILE_NAME);
+    setup.downloadUrl = help::HelpDownloadUrl(QLatin1String(UPDATE_SERVER_BASE));
+    setup.collectionFile = config_.helpCollectionFile;
+    if (setup.collectionFile.isEmpty())
+        setup.collectionFile = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+                               QStringLiteral("/hilfe.qhc");
+    setup.inform = [this](const QString& text) { host_.ShowInformation(text.toStdString()); };
+    help_ = std::make_unique<help::HelpSystem>(std::move(setup), *download);
+    help_->FindHelpFile();
 }
 
 StatisticsWindow* Program::CreateStatisticsWindow() {

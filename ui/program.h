@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -25,6 +26,11 @@ class LocaleTextFormat;
 class StatisticsWindow;
 class TableWindow;
 
+namespace help {
+class HelpDownloadService;
+class HelpSystem;
+}  // namespace help
+
 // What may differ between the real program and its tests.
 struct ProgramConfig {
     // The per-user data location; empty: the XDG data folder.
@@ -34,6 +40,13 @@ struct ProgramConfig {
     SoundPlayer::Output sound = SoundPlayer::Output::System;
     // Message boxes are recorded instead of shown (tests).
     bool recordMessages = false;
+    // Where the help file is looked for; none: the build tree, the install
+    // prefix and the data folder.
+    std::optional<QStringList> helpFolders;
+    // The per-user help collection; empty: in the user's cache folder.
+    QString helpCollectionFile;
+    // Fetches a missing help file; none: the program's own download service.
+    help::HelpDownloadService* helpDownload = nullptr;
     // Opens an exported workbook; none: the desktop's spreadsheet program.
     std::function<bool(const QString& path)> openSpreadsheet;
 };
@@ -60,6 +73,8 @@ class Program {
     TProgramSettings& Settings() { return settings_; }
     const DataFolders& Folders() const { return folders_; }
     const TProfileFile& Profiles() const { return profiles_; }
+    // F1, the help window and the help download (exists once Start ran).
+    help::HelpSystem& Help() { return *help_; }
     // The profiles as last saved by the profiles dialog.
     void SetProfiles(const TProfileFile& profiles) { profiles_ = profiles; }
 
@@ -75,6 +90,7 @@ class Program {
   private:
     void CreateTableWindow();
     void RegisterWindows();
+    void CreateHelp();
     StatisticsWindow* CreateStatisticsWindow();
 
     ProgramConfig config_;
@@ -87,6 +103,8 @@ class Program {
     CardPainter cards_;
     std::unique_ptr<LocaleTextFormat> format_;
     std::unique_ptr<TableWindow> window_;
+    std::unique_ptr<help::HelpDownloadService> ownDownload_;
+    std::unique_ptr<help::HelpSystem> help_;
     std::unique_ptr<StatisticsWindow> statistics_;
     QPointer<StartScreen> start_;
     DataFolders folders_;

@@ -19,6 +19,8 @@
 #include "ui/common/card_area.h"
 #include "ui/common/table_art.h"
 #include "ui/common/tool_icons.h"
+#include "ui/help/help_context.h"
+#include "ui/help/help_request.h"
 #include "ui/table/box_frame.h"
 #include "ui/table/dealer_frame.h"
 #include "ui/table/table_area.h"
@@ -67,6 +69,7 @@ TableWindow::TableWindow(Table& table, CardPainter& cards, QWidget* parent)
     : QMainWindow(parent), table_(table) {
     setObjectName(QStringLiteral("FMain"));
     setWindowTitle(QStringLiteral("Tavexo 1.1.1.0"));
+    help::SetHelpContext(this, help::TableWindow);
     setStyleSheet(QString::fromLatin1(WINDOW_STYLE));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) screen_ = screen->geometry();
 
@@ -130,9 +133,8 @@ void TableWindow::BuildMenu() {
     });
 
     QMenu* hilfe = menuBar()->addMenu(QStringLiteral("Hilfe"));
-    hilfe->addAction(QStringLiteral("&Inhalt"));  // the entry has no action of its own
-    hilfe->addAction(QStringLiteral("&Suchen..."), this,
-                     [this] { NotAvailable(QStringLiteral("Die Hilfe")); });
+    hilfe->addAction(QStringLiteral("&Inhalt"), this, [this] { help::RequestHelpContents(this); });
+    hilfe->addAction(QStringLiteral("&Suchen..."), this, [this] { help::RequestHelpSearch(this); });
     hilfe->addSeparator();
     hilfe->addAction(QStringLiteral("In&fo..."), this,
                      [this] { OpenWindow(SecondaryWindow::Info, QStringLiteral("Info")); });
@@ -166,6 +168,7 @@ void TableWindow::BuildTableControls() {
 
     lF1_ = new QLabel(QStringLiteral("F1-Taste für Hilfe"), area_);
     lF1_->setObjectName(QStringLiteral("LF1"));
+    help::MakeHelpLink(lF1_, help::UsingHelp);
     lF1_->adjustSize();
 
     lSlider_ = new QLabel(QStringLiteral("Fenstergröße"), area_);
@@ -216,10 +219,8 @@ void TableWindow::ConnectCommands() {
     connect(panel_->bLiveTische, &QToolButton::clicked, this, [this] {
         OpenWindow(SecondaryWindow::LiveTables, QStringLiteral("Live-Tische fürs Counten"));
     });
-    connect(panel_->bHelp, &QToolButton::clicked, this,
-            [this] { NotAvailable(QStringLiteral("Die Hilfe")); });
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, [this] { NotAvailable(QStringLiteral("Die Hilfe")); });
+    // F1 itself is answered by the help for every window of the program.
+    connect(panel_->bHelp, &QToolButton::clicked, this, [this] { help::RequestHelp(this); });
 
     connect(bPause_, &QToolButton::clicked, this, [this] { table_.TogglePause(); });
     connect(bPositionen_, &QPushButton::clicked, this, &TableWindow::SaveWindowPositions);
