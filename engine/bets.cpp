@@ -94,7 +94,10 @@ int Table::CollectBets(bool deal, bool check) {
         if (stake > 0.0f) {
             PlayCue(Cue::Einsatz, Sound::Coin1, true, box);
             if (view_ != nullptr) view_->ShowCoin(box, 1, true);
-            if (deal) ChargeStake(box, 1);
+            if (deal) {
+                b.isSplit = false;  // the last round's split is not this stake's
+                ChargeStake(box, 1);
+            }
             ++placed;
         }
     }

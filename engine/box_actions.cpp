@@ -155,8 +155,8 @@ void Table::DoSplit(int box) {
     h2.soft = b.isSoft;
     b.isSplit = true;
     if (view_ != nullptr) {
-        view_->SetHandTotal(box, 1, std::to_string(h1.total));
-        view_->SetHandTotal(box, 2, std::to_string(h2.total));
+        ShowHandTotal(box, 1);
+        ShowHandTotal(box, 2);
     }
     ChargeStake(box, 1);
     AppendDecision(box, DecisionWord::Geteilt);
@@ -229,6 +229,8 @@ void Table::CarryOut(int box, Action action) {
 bool Table::ActionClicked(int box, Action action) {
     const TPlayerBox& b = Box(box);
     if (box != boxInTurn_ || b.turnDone || state_.paused || !b.Enabled(action)) return false;
+    // The box's next action answers the last notice, whatever it was.
+    if (view_ != nullptr) view_->SetHint("");
     if (advisor_ != nullptr) {
         advisor_->ActionClick(*this, box, action);
     } else {

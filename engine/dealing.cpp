@@ -14,14 +14,17 @@ void Table::NewShoe(bool evenWhenStopping) {
     int choice = settings_.rules.deckChoice;
     if (choice < 0 || choice >= static_cast<int>(DECK_COUNTS.size())) choice = 3;
     const int decks = DECK_COUNTS[choice];
+    if (view_ != nullptr) view_->ShowShuffling(true);
     if (!headless_ && CueAllowed(settings_, Cue::Mischen, CueSource::Table)) {
         const int times = static_cast<int>(std::lround(std::sqrt(decks)));
         for (int i = 0; i < times; ++i) host_.PlaySound(Sound::Mischen, true);
     }
     PumpAndPace();
     shuffler_.NewShoe(shoe_, decks);
-    // The labels keep their last values until the first card of this shoe.
     count_ = TCount{};
+    // The count labels start over with the shoe, not at the first card.
+    ShowCounts();
+    if (view_ != nullptr) view_->ShowShuffling(false);
     if (observer_ != nullptr) observer_->ShoeShuffled(shoe_);
 }
 

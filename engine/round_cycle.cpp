@@ -134,7 +134,7 @@ void Table::SetBettingEnabled(bool enabled) {
 }
 
 void Table::EndOfRound() {
-    if (view_ != nullptr) view_->ClearCards();
+    if (view_ != nullptr) ClearTableView();
     for (int box = 1; box <= BOX_COUNT; ++box) {
         TPlayerBox& b = Box(box);
         if (!b.inPlay || b.hands[0].stake <= 0.0f) continue;
@@ -146,14 +146,24 @@ void Table::EndOfRound() {
         if (view_ == nullptr) continue;
         view_->SetBetEnabled(box, true);
         view_->SetUnitsEnabled(box, true);
+        view_->SetStakeLabel(box, "Einsatz:");
+    }
+    Pump();
+    if (shoe_.position > shoe_.cutPosition) NewShoe();
+}
+
+void Table::ClearTableView() {
+    view_->ClearCards();
+    // Every box, also one switched off after its round was settled: nothing
+    // of the old round may be left when it comes back.
+    for (int box = 1; box <= BOX_COUNT; ++box) {
         for (int coin = 1; coin <= 5; ++coin) view_->ShowCoin(box, coin, false);
         view_->SetHandTotal(box, 1, "");
         view_->SetHandTotal(box, 2, "");
-        view_->SetStakeLabel(box, "Einsatz:");
     }
-    if (view_ != nullptr) view_->SetDealerTotal("");
-    Pump();
-    if (shoe_.position > shoe_.cutPosition) NewShoe();
+    view_->SetDealerTotal("");
+    // The stake hint of the training mode was for the round just ended.
+    view_->SetHint("");
 }
 
 }  // namespace tavexo

@@ -132,6 +132,7 @@ void Table::RecordBoxRound(int box, int dealerBucket) {
         }
     }
 
+    if (view_ != nullptr) ShowRoundOutcome(box, result, surrendered);
     if (recordTexts_) {
         WriteHistoryRow(HistoryGrid(box), HistoryRowOf(b, dealer_, roundStake, result), *format_);
         betCountBins_[box - 1].Record(betCount_, roundStake, result);
@@ -144,6 +145,31 @@ void Table::RecordBoxRound(int box, int dealerBucket) {
     b.hands[0].doubled = false;
     b.hands[1].doubled = false;
     if (view_ != nullptr) view_->SetHint("");
+}
+
+void Table::ShowRoundOutcome(int box, float result, bool surrendered) {
+    const TPlayerBox& b = Box(box);
+    const int handCount = b.isSplit ? 2 : 1;
+    bool allBust = true;
+    for (int hand = 1; hand <= handCount; ++hand) allBust = allBust && b.Hand(hand).total > 21;
+    const bool natural = !b.isSplit && b.Hand(1).cardCount == 2 && b.Hand(1).total == 21;
+    RoundOutcome outcome = RoundOutcome::Push;
+    if (surrendered) {
+        outcome = RoundOutcome::Surrendered;
+    } else if (allBust) {
+        outcome = RoundOutcome::Bust;
+    } else if (natural && result > 0.0f) {
+        outcome = RoundOutcome::Blackjack;
+    } else if (result > 0.0f) {
+        outcome = RoundOutcome::Won;
+    } else if (result < 0.0f) {
+        outcome = RoundOutcome::Lost;
+    }
+    // Whole amounts without decimals; a blackjack's half unit with its one.
+    const float whole = static_cast<float>(static_cast<long>(result));
+    std::string amount = Money(result, whole == result ? 0 : 1);
+    if (result > 0.0f) amount = "+" + amount;
+    view_->ShowRoundOutcome(box, outcome, amount);
 }
 
 void Table::RunStatisticsSummary() {

@@ -129,7 +129,10 @@ void Table::ApplyBoxAppearance(bool active, int box) {
         view_->SetHandTotal(box, 1, "");
         view_->SetBoxActive(box, true, true);
     } else {
+        // A box switched off shows its player's name and no total of its last hand.
         view_->SetStakeLabel(box, Box(box).name);
+        view_->SetHandTotal(box, 1, "");
+        view_->SetHandTotal(box, 2, "");
         view_->SetBoxActive(box, false, !settings_.hidePassive);
     }
 }
@@ -153,7 +156,11 @@ void Table::ShowDealerTotal(int total) {
 }
 
 void Table::ShowHandTotal(int box, int hand) {
-    view_->SetHandTotal(box, hand, std::to_string(Box(box).Hand(hand).total));
+    // A soft hand shows both of its totals, the ace as 1 and as 11: "7/17".
+    const THand& h = Box(box).Hand(hand);
+    std::string text = std::to_string(h.total);
+    if (h.soft && h.total < 21) text = std::to_string(h.total - 10) + "/" + text;
+    view_->SetHandTotal(box, hand, text);
 }
 
 void Table::ShowCapitalInView(int box) {

@@ -158,6 +158,7 @@ class Table {
         while (state_.paused && !headless_) host_.WaitEvents();
     }
     void EndOfRound();
+    void ClearTableView();
     void WaitBetweenRounds();
     // Bets and the opening deal.
     int CollectBets(bool deal, bool check);
@@ -212,6 +213,7 @@ class Table {
     void DealerTurn();
     void Settle();
     void RecordBoxRound(int box, int dealerBucket);
+    void ShowRoundOutcome(int box, float result, bool surrendered);
     // Display helpers.
     void ApplyBoxAppearance(bool active, int box);
     void ApplyWaitingInPlay();

@@ -9,6 +9,10 @@ namespace tavexo {
 
 enum class GridKind { History, Details, Hints };
 
+// How a box's round ended, for the badge the box shows from its settlement
+// until the table is cleared.
+enum class RoundOutcome { Won, Lost, Push, Blackjack, Bust, Surrendered };
+
 // The named view operations of the table window. The engine tells the view
 // what changed; the view only draws. Boxes are 1..7, hands 1..2, card
 // numbers start at 1. Every text is UTF-8.
@@ -37,6 +41,9 @@ class TableView {
     // Active: normal on/off button, group unrolled, both totals shown.
     // Inactive: dimmed button, group rolled up, hand-2 total hidden.
     virtual void SetBoxActive(int box, bool active, bool frameVisible) = 0;
+    // The settled round's outcome and its money result (signed, e.g. "+15 €");
+    // ClearCards takes it away again.
+    virtual void ShowRoundOutcome(int box, RoundOutcome outcome, const std::string& amount) = 0;
 
     // Dealer frame.
     virtual void ShowDealerCard(int n, CardCode code) = 0;
@@ -45,6 +52,8 @@ class TableView {
     virtual void SetHint(const std::string& text) = 0;
     virtual void SetCounts(const std::string& running, const std::string& relative) = 0;
     virtual void SetTrainingPanel(bool trainingVisible, bool countsVisible) = 0;
+    // A new shoe is being shuffled (true) until it is ready (false).
+    virtual void ShowShuffling(bool shuffling) = 0;
 
     // Table window.
     virtual void ClearCards() = 0;

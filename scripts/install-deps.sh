@@ -12,6 +12,7 @@ PACKAGES=(
     libgl-dev libxlsxwriter-dev
     xvfb xauth imagemagick poppler-utils sox espeak-ng
     python3 python3-openpyxl
+    fonts-dejavu-core fonts-dejavu-extra
 )
 
 missing=()

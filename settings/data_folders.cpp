@@ -43,6 +43,9 @@ DataFolders FormDataFolders(std::string_view baseFolder, std::string_view tempFo
 }
 
 void CreateDataFolders(const DataFolders& folders) {
+    // On a fresh account even the base (~/.local/share) may be missing.
+    std::error_code ignoredBase;
+    std::filesystem::create_directories(folders.dataFolder, ignoredBase);
     for (const std::string* folder :
          {&folders.dataFolder, &folders.statisticsFolder, &folders.settingsFolder,
           &folders.trainingFolder, &folders.historyFolder}) {

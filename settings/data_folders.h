@@ -30,10 +30,9 @@ DataFolders FormDataFolders(std::string_view baseFolder, std::string_view tempFo
 // data folder at "/Tavexo/".
 std::string FallbackBaseFolder(const char* home);
 
-// Creates dataFolder, statisticsFolder, settingsFolder, trainingFolder and
-// historyFolder in this order, each one level only (a missing parent is not
-// created). Failures are ignored: the file operations on a missing folder
-// report their own errors later.
+// Creates dataFolder with every missing parent, then statisticsFolder,
+// settingsFolder, trainingFolder and historyFolder. Failures are ignored:
+// the file operations on a missing folder report their own errors later.
 void CreateDataFolders(const DataFolders& folders);
 
 }  // namespace tavexo

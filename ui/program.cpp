@@ -28,6 +28,7 @@
 #include "ui/start/start_screen.h"
 #include "ui/statistics/desktop_spreadsheet.h"
 #include "ui/statistics/statistics_window.h"
+#include "ui/table/table_layout.h"
 #include "ui/table/table_window.h"
 
 namespace tavexo {
@@ -62,7 +63,7 @@ void Program::Start() {
     folders_ = start_->Folders();
     profiles_ = start_->Profiles();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        start_->move(screen->geometry().center() - start_->rect().center());
+        start_->move(screen->availableGeometry().center() - start_->rect().center());
     help::SetHelpContext(start_, help::TableWindow);
     start_->show();
     start_->repaint();
@@ -184,7 +185,14 @@ void Program::CreateTableWindow() {
     host_.SetCloseHandler([this] { window_->close(); });
     window_->SetSettingsFolder(folders_.settingsFolder);
 
-    const LoadedWindowPositions stored = LoadWindowPositions(folders_.settingsFolder);
+    // A damaged record or one from another screen must not put the window
+    // out of sight: nonsense means the defaults, the rest is fitted.
+    LoadedWindowPositions stored = LoadWindowPositions(folders_.settingsFolder);
+    if (stored.positionsLoaded) {
+        const auto fitted = FitStoredPositions(stored.positions, window_->ScreenGeometry());
+        stored.positionsLoaded = fitted.has_value();
+        if (fitted) stored.positions = *fitted;
+    }
     if (stored.positionsLoaded) window_->ApplyStoredWindow(stored.positions);
 
     table_.SetView(window_.get());

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "settings/scratch_folder.h"
 
@@ -34,7 +35,7 @@ TEST(DataFolders, WithoutABaseFolderTheXdgDefaultIsUsed) {
     EXPECT_EQ(f.dataFolder, FallbackBaseFolder(std::getenv("HOME")) + "/Tavexo/");
 }
 
-TEST(DataFolders, AreCreatedOneLevelEach) {
+TEST(DataFolders, AreCreatedWithTheirWholePath) {
     ScratchFolder scratch;
     const DataFolders f = FormDataFolders(scratch.Path(), "/tmp", "/opt");
     CreateDataFolders(f);
@@ -44,10 +45,18 @@ TEST(DataFolders, AreCreatedOneLevelEach) {
     }
     CreateDataFolders(f);  // again: nothing to do, nothing fails
 
-    // A missing parent is not created, and the failure is not an error.
+    // A fresh account has no ~/.local/share yet: the missing parents are
+    // made too.
     const DataFolders deep = FormDataFolders(scratch.File("fehlt/tiefer"), "/tmp", "/opt");
     CreateDataFolders(deep);
-    EXPECT_FALSE(scratch.Exists("fehlt"));
+    EXPECT_TRUE(std::filesystem::is_directory(deep.settingsFolder));
+
+    // A base that cannot be made (a file stands in its way) is no error:
+    // the folders are simply missing.
+    std::ofstream(scratch.File("datei")) << "x";
+    const DataFolders blocked = FormDataFolders(scratch.File("datei/unter"), "/tmp", "/opt");
+    CreateDataFolders(blocked);
+    EXPECT_FALSE(std::filesystem::exists(blocked.dataFolder));
 }
 
 }  // namespace

@@ -12,7 +12,9 @@ namespace tavexo::testing {
 // the user would see it.
 class RecordingView : public TableView {
   public:
-    std::array<std::string, BOX_COUNT + 1> stakeLabel, capital, decisions, name;
+    std::array<std::string, BOX_COUNT + 1> stakeLabel, capital, decisions, name, total1, total2;
+    std::array<std::string, BOX_COUNT + 1> outcomeAmount;
+    std::array<int, BOX_COUNT + 1> outcome{};  // RoundOutcome + 1, 0 for none
     std::array<int, BOX_COUNT + 1> units{};
     std::array<bool, BOX_COUNT + 1> blinking{};
     std::string hint, dealerTotal, roundLabel, running, relative;
@@ -20,10 +22,15 @@ class RecordingView : public TableView {
     int cardsShown = 0;
     bool idle = true;
     bool stopIndicator = false;
+    bool shuffling = false;
+    int shuffles = 0;
+    std::string runningWhenShuffled, relativeWhenShuffled;  // as the shoe stood ready
 
     void ShowBoxCard(int, int, int, CardCode) override { ++cardsShown; }
     void MoveSecondCardToHand2(int) override {}
-    void SetHandTotal(int, int, const std::string&) override {}
+    void SetHandTotal(int box, int hand, const std::string& text) override {
+        (hand == 2 ? total2 : total1)[box] = text;
+    }
     void SetStakeLabel(int box, const std::string& text) override { stakeLabel[box] = text; }
     void SetStakeHeight(int, const std::string&) override {}
     void SetCapital(int box, const std::string& text) override { capital[box] = text; }
@@ -38,6 +45,10 @@ class RecordingView : public TableView {
     void SetDecisionsText(int box, const std::string& text) override { decisions[box] = text; }
     void SetBoxName(int box, const std::string& text) override { name[box] = text; }
     void SetBoxActive(int, bool, bool) override {}
+    void ShowRoundOutcome(int box, RoundOutcome o, const std::string& amount) override {
+        outcome[box] = static_cast<int>(o) + 1;
+        outcomeAmount[box] = amount;
+    }
     void ShowDealerCard(int, CardCode) override { ++cardsShown; }
     void SetDealerTotal(const std::string& text) override { dealerTotal = text; }
     void SetRoundLabel(const std::string& text) override { roundLabel = text; }
@@ -50,7 +61,15 @@ class RecordingView : public TableView {
         relative = rel;
     }
     void SetTrainingPanel(bool, bool) override {}
-    void ClearCards() override {}
+    void ShowShuffling(bool on) override {
+        shuffling = on;
+        if (on) ++shuffles;
+        if (!on) {
+            runningWhenShuffled = running;
+            relativeWhenShuffled = relative;
+        }
+    }
+    void ClearCards() override { outcome.fill(0); }
     void SetIdleControls(bool value) override { idle = value; }
     void SetPaused(bool) override {}
     void SetStopEnabled(bool) override {}

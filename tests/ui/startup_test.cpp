@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -58,6 +59,17 @@ class StartupTest : public QObject {
     void toolbarButtonsOpenTheirWindowOnce();
     void savedPositionsComeBackAtNextStart();
     void aShortPositionsFileIsIgnored();
+    void saveAndRestoreCyclesDoNotDrift();
+    void storedPositionsAreFittedToTheScreen_data();
+    void storedPositionsAreFittedToTheScreen();
+    void firstStartFitsTheWorkArea();
+    void resizingByTheWindowManagerLaysTheTableOut();
+    void aFreshAccountGetsItsWholeDataPath();
+    void closingTheStartScreenLetsTheUserIn();
+    void returnAndSpacePressWeiter_data();
+    void returnAndSpacePressWeiter();
+    void nothingStartsBehindTheStartScreen();
+    void everyTextIsNinePointOrMore();
 
   private:
     QTemporaryDir data_;
@@ -108,7 +120,7 @@ void StartupTest::firstStartComesUpIdleWithDefaults() {
         for (int a = 0; a < ACTION_COUNT; ++a)
             QVERIFY(!frame->ActionButton(Action(a))->isEnabled());
     }
-    QCOMPARE(window.Dealer()->size(), QSize(310, 170));
+    QCOMPARE(window.Dealer()->size(), QSize(310, DEALER_FRAME_HEIGHT));
     QCOMPARE(LabelText(window.Dealer(), "LRunde"), QString());
     QVERIFY(window.Panel()->bStart->isEnabled());
     QVERIFY(!window.Panel()->bStop->isEnabled());
@@ -162,12 +174,8 @@ void StartupTest::captionsAreTheProgramsOwn() {
 
     BoxFrame* frame = window.Frame(3);
     const QList<QPair<Action, QString>> actions = {
-        {Action::Hit, "Ziehen"},
-        {Action::Stand, "Halten"},
-        {Action::Surrender, "Auf-\ngeben"},
-        {Action::Double, "Verdop-\npeln"},
-        {Action::Split, "Teilen"},
-        {Action::Insure, "Versi-\nchern"},
+        {Action::Hit, "Ziehen"},        {Action::Stand, "Halten"}, {Action::Surrender, "Aufgeben"},
+        {Action::Double, "Verdoppeln"}, {Action::Split, "Teilen"}, {Action::Insure, "Versichern"},
     };
     for (const auto& [action, caption] : actions) {
         QCOMPARE(frame->ActionButton(action)->text(), caption);
@@ -233,8 +241,9 @@ void StartupTest::sliderOneOnFullHdScreen() {
         QCOMPARE(window.Frame(box)->pos(), layout.boxes[box - 1]);
     QCOMPARE(window.Dealer()->pos(), QPoint(478, 10));
     // Pause button and stop sign under the dealer frame.
-    QCOMPARE(window.StopIndicator()->pos(), QPoint(478 + 103, 10 + 170 + 5));
-    QCOMPARE(window.PauseButton()->pos(), QPoint(478 + 126, 185 + 105 + 5));
+    QCOMPARE(window.StopIndicator()->pos(), QPoint(478 + 103, 10 + DEALER_FRAME_HEIGHT + 5));
+    QCOMPARE(window.PauseButton()->pos(),
+             QPoint(478 + 126, 10 + DEALER_FRAME_HEIGHT + 5 + 105 + 5));
     // Every frame lies wholly on the table at this size.
     for (int box = 1; box <= BOX_COUNT; ++box)
         QVERIFY(window.Area()->rect().contains(window.Frame(box)->geometry()));
@@ -346,6 +355,223 @@ void StartupTest::aShortPositionsFileIsIgnored() {
     QCOMPARE(window.frameGeometry(), QRect(0, 0, 1920, 1080));
     QVERIFY(program->Host().RecordedMessages().isEmpty());
     QCOMPARE(file.size(), qint64(40));  // and it is left as it was
+}
+
+namespace {
+
+QString PositionsFile(const QTemporaryDir& data) {
+    return data.filePath("Tavexo/Einstellungen/Hauptfenster.tvxo");
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+void ClickSave(TableWindow& window) {
+    QTest::mouseClick(window.findChild<QPushButton*>("BPositionen"), Qt::LeftButton);
+}
+
+}  // namespace
+
+void StartupTest::saveAndRestoreCyclesDoNotDrift() {
+    // Slider 3, a frame moved, saved; then three times: start, save again.
+    // The record must not change by a single pixel.
+    QFile::remove(PositionsFile(data_));
+    {
+        auto program = StartProgram(data_.path());
+        program->Window().SizeSlider()->setValue(3);
+        program->Window().Frame(6)->move(120, 260);
+        ClickSave(program->Window());
+    }
+    const QByteArray first = ReadAll(PositionsFile(data_));
+    QCOMPARE(first.size(), 84);
+    for (int cycle = 1; cycle <= 3; ++cycle) {
+        auto program = StartProgram(data_.path());
+        QCOMPARE(program->Window().frameGeometry(),
+                 SliderWindowGeometry(QRect(0, 0, 1920, 1080), 3));
+        QCOMPARE(program->Window().Frame(6)->pos(), QPoint(120, 260));
+        ClickSave(program->Window());
+        QVERIFY(program->Host().RecordedMessages().isEmpty());
+        QCOMPARE(ReadAll(PositionsFile(data_)), first);
+    }
+}
+
+void StartupTest::storedPositionsAreFittedToTheScreen_data() {
+    QTest::addColumn<QByteArray>("record");
+    QTest::addColumn<bool>("defaults");  // the record is nonsense: the default layout
+    QTest::addColumn<QRect>("window");   // otherwise: where the window must come up
+
+    QTest::newRow("84 bytes of garbage") << QByteArray(84, '\x7f') << true << QRect();
+    TWindowPositions slider;
+    slider.windowWidth = 1200;
+    slider.windowHeight = 700;
+    slider.sliderPosition = 9;
+    QTest::newRow("slider 9") << QByteArray::fromStdString(EncodeWindowPositions(slider)) << true
+                              << QRect();
+    TWindowPositions negative = slider;
+    negative.sliderPosition = 3;
+    negative.windowWidth = -5;
+    QTest::newRow("negative width")
+        << QByteArray::fromStdString(EncodeWindowPositions(negative)) << true << QRect();
+
+    // Saved on a 2560 x 1440 screen, window and frames at its far corner.
+    TWindowPositions larger;
+    larger.sliderPosition = 7;
+    larger.windowLeft = 2000;
+    larger.windowTop = 1200;
+    larger.windowWidth = 2560;
+    larger.windowHeight = 1440;
+    for (TFramePlace& box : larger.boxes) box = {2200, 1250};
+    larger.dealer = {1800, 900};
+    QTest::newRow("from a larger screen")
+        << QByteArray::fromStdString(EncodeWindowPositions(larger)) << false
+        << QRect(0, 0, 1920, 1080);
+    TWindowPositions offScreen = larger;
+    offScreen.windowLeft = -3000;
+    offScreen.windowTop = 5000;
+    offScreen.windowWidth = 1000;
+    offScreen.windowHeight = 800;
+    QTest::newRow("off the screen") << QByteArray::fromStdString(EncodeWindowPositions(offScreen))
+                                    << false << QRect(0, 280, 1000, 800);
+}
+
+void StartupTest::storedPositionsAreFittedToTheScreen() {
+    QFETCH(QByteArray, record);
+    QFETCH(bool, defaults);
+    QFETCH(QRect, window);
+    WriteAll(PositionsFile(data_), record);
+
+    auto program = StartProgram(data_.path());
+    TableWindow& table = program->Window();
+    if (defaults) {
+        const TableLayout layout = ComputeLayout(1920, 1080);
+        for (int box = 1; box <= BOX_COUNT; ++box)
+            QCOMPARE(table.Frame(box)->pos(), layout.boxes[box - 1]);
+        QCOMPARE(table.SizeSlider()->value(), 7);
+        QCOMPARE(table.frameGeometry(), QRect(0, 0, 1920, 1080));
+    } else {
+        QCOMPARE(table.frameGeometry(), window);
+    }
+    // Whatever the file said, every frame lies wholly on the table.
+    for (int box = 1; box <= BOX_COUNT; ++box)
+        QVERIFY2(table.Area()->rect().contains(table.Frame(box)->geometry()),
+                 qPrintable(QStringLiteral("box %1").arg(box)));
+    QVERIFY(table.Area()->rect().contains(table.Dealer()->geometry()));
+    QVERIFY(program->Host().RecordedMessages().isEmpty());
+    QCOMPARE(ReadAll(PositionsFile(data_)), record);  // the file is left as it was
+}
+
+void StartupTest::firstStartFitsTheWorkArea() {
+    // A 1366 x 768 screen with a 30-pixel panel at its top.
+    const QRect workArea(0, 30, 1366, 738);
+    QTemporaryDir fresh;
+    auto program =
+        StartProgram(fresh.path(), true, [&](ProgramConfig& config) { config.screen = workArea; });
+    TableWindow& window = program->Window();
+    QCOMPARE(window.frameGeometry(), workArea);
+    for (int box = 1; box <= BOX_COUNT; ++box)
+        QVERIFY2(window.Area()->rect().contains(window.Frame(box)->geometry()),
+                 qPrintable(QStringLiteral("box %1").arg(box)));
+    // The slider's sizes are shares of the work area too.
+    window.SizeSlider()->setValue(4);
+    QCOMPARE(window.frameGeometry(), SliderWindowGeometry(workArea, 4));
+    QVERIFY(workArea.contains(window.frameGeometry()));
+}
+
+void StartupTest::resizingByTheWindowManagerLaysTheTableOut() {
+    auto program = StartProgram(data_.path());
+    TableWindow& window = program->Window();
+    // The first second belongs to the window manager's placing of the window.
+    QTest::qWait(1100);
+    // As a window manager's resize handle does: the frame stays, the inside grows.
+    window.resize(QSize(1500, 900) - (window.frameGeometry().size() - window.size()));
+    QTRY_COMPARE(window.frameGeometry().size(), QSize(1500, 900));
+    const TableLayout layout = ComputeLayout(1500, 900);
+    for (int box = 1; box <= BOX_COUNT; ++box)
+        QCOMPARE(window.Frame(box)->pos(), layout.boxes[box - 1]);
+    QCOMPARE(window.Dealer()->pos(), layout.dealer);
+    QCOMPARE(window.StopIndicator()->pos(),
+             window.Dealer()->pos() + QPoint(103, DEALER_FRAME_HEIGHT + 5));
+}
+
+void StartupTest::aFreshAccountGetsItsWholeDataPath() {
+    // A new user's home: not even ~/.local/share exists yet.
+    const QString base = data_.filePath("home/neu/.local/share");
+    QVERIFY(!QDir(base).exists());
+    auto program = StartProgram(base);
+    ClickSave(program->Window());
+    QVERIFY2(program->Host().RecordedMessages().isEmpty(),
+             qPrintable(program->Host().RecordedMessages().join(" | ")));
+    QCOMPARE(QFileInfo(base + "/Tavexo/Einstellungen/Hauptfenster.tvxo").size(), qint64(84));
+}
+
+void StartupTest::closingTheStartScreenLetsTheUserIn() {
+    auto program = StartProgram(data_.path(), false);
+    QPointer<StartScreen> start = program->StartWindow();
+    TableWindow& window = program->Window();
+    QVERIFY(!window.Panel()->isEnabled());
+    start->close();  // the window manager's close, not "Weiter"
+    QTRY_VERIFY(start.isNull());
+    QVERIFY(window.Panel()->isEnabled());
+    QVERIFY(window.menuBar()->isEnabled());
+    QCOMPARE(window.windowOpacity(), 1.0);
+}
+
+void StartupTest::returnAndSpacePressWeiter_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+}
+
+void StartupTest::returnAndSpacePressWeiter() {
+    QFETCH(int, key);
+    auto program = StartProgram(data_.path(), false);
+    QPointer<StartScreen> start = program->StartWindow();
+    QTest::keyClick(start.data(), Qt::Key(key));
+    QTRY_VERIFY(start.isNull());
+    QVERIFY(program->Window().Panel()->isEnabled());
+}
+
+void StartupTest::nothingStartsBehindTheStartScreen() {
+    auto program = StartProgram(data_.path(), false);
+    TableWindow& window = program->Window();
+    // The menu, like the tool bar, waits for the start screen.
+    QVERIFY(!window.menuBar()->isEnabled());
+    QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
+    QVERIFY(!program->GetTable().State().running);
+    QCOMPARE(program->GetTable().State().roundNumber, 0);
+    program->StartWindow()->FadeOver();
+    QVERIFY(window.menuBar()->isEnabled());
+}
+
+void StartupTest::everyTextIsNinePointOrMore() {
+    auto program = StartProgram(data_.path());
+    TableWindow& window = program->Window();
+    window.SizeSlider()->setValue(4);
+    int checked = 0;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(widget)) text = label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) text = button->text();
+        if (text.isEmpty()) continue;
+        widget->ensurePolished();
+        const qreal points = QFontInfo(widget->font()).pointSizeF();
+        QVERIFY2(
+            points >= 8.95,
+            qPrintable(
+                QStringLiteral("%1 \"%2\": %3 pt").arg(widget->objectName(), text).arg(points)));
+        ++checked;
+    }
+    QVERIFY(checked > 50);
 }
 
 QTEST_MAIN(StartupTest)

@@ -169,6 +169,15 @@ void StatisticsWindowTest::existsHiddenFromStartWithAPagePerBox() {
         QCOMPARE(window()->Pages()->tabText(box - 1),
                  b.isRobot ? QStringLiteral("Robot für ") + name : name);
     }
+    // Only the boxes in play keep their pages once the profiles say so.
+    table().Box(3).inPlay = false;
+    window()->ShowPagesInPlay();
+    QVERIFY(!window()->Pages()->isTabVisible(2));
+    QVERIFY(window()->Pages()->isTabVisible(3));
+    table().Box(3).inPlay = true;
+    window()->ShowPagesInPlay();
+    QVERIFY(window()->Pages()->isTabVisible(2));
+
     OpenWindow();
     QCOMPARE(window()->size(), QSize(1217, 874));
     // The tool bar opens the same window again rather than a second one.

@@ -52,6 +52,7 @@ class TableRunTest : public QObject {
     void aBoxSwitchedOffSitsOutAndComesBack();
     void unitsTheUserSetsReachTheTable();
     void movingTheDealerCarriesPauseAndStopSign();
+    void theSettlementShowsEachBoxsOutcome();
 
   private:
     Table& table() { return program_->GetTable(); }
@@ -291,8 +292,9 @@ void TableRunTest::movingTheDealerCarriesPauseAndStopSign() {
     QTest::mouseMove(caption, QPoint(64, 44));
     QTest::mouseRelease(caption, Qt::LeftButton, {}, QPoint(64, 44));
     QCOMPARE(dealer->pos(), from + QPoint(60, 40));
-    QCOMPARE(window().StopIndicator()->pos(), dealer->pos() + QPoint(103, 170 + 5));
-    QCOMPARE(window().PauseButton()->pos(), dealer->pos() + QPoint(126, 170 + 5 + 105 + 5));
+    QCOMPARE(window().StopIndicator()->pos(), dealer->pos() + QPoint(103, DEALER_FRAME_HEIGHT + 5));
+    QCOMPARE(window().PauseButton()->pos(),
+             dealer->pos() + QPoint(126, DEALER_FRAME_HEIGHT + 5 + 105 + 5));
 
     // A press on a button is a click, never a drag.
     BoxFrame* box1 = window().Frame(1);
@@ -301,6 +303,46 @@ void TableRunTest::movingTheDealerCarriesPauseAndStopSign() {
     QTest::mouseMove(box1->BetButton(), QPoint(40, 40));
     QTest::mouseRelease(box1->BetButton(), Qt::LeftButton, {}, QPoint(40, 40));
     QCOMPARE(box1->pos(), boxAt);
+}
+
+void TableRunTest::theSettlementShowsEachBoxsOutcome() {
+    Seat(*program_, {2, 3}, {});
+    // Box 2: 10, K stands on 20; box 3: 10, 6 hits a K; dealer 9 then 8.
+    table().Shuffler().StackNextShoe({10, 23, 9, 13, 6, 26, 8}, 300);
+    BoxFrame* box2 = window().Frame(2);
+    BoxFrame* box3 = window().Frame(3);
+    RunScript script(table());
+    script.Then([&] { return box2->ActionButton(Action::Stand)->isEnabled(); },
+                [&] {
+                    QCOMPARE(box2->OutcomeText(), QString());
+                    QTest::mouseClick(box2->ActionButton(Action::Stand), Qt::LeftButton);
+                });
+    script.Then([&] { return box3->ActionButton(Action::Hit)->isEnabled(); },
+                [&] {
+                    table().StopRun();
+                    QTest::mouseClick(box3->ActionButton(Action::Hit), Qt::LeftButton);
+                });
+    ClickStart();
+
+    QVERIFY(!script.TimedOut());
+    QCOMPARE(box2->OutcomeText(), QStringLiteral("Gewonnen +5\u00a0€"));
+    QCOMPARE(box3->OutcomeText(), QStringLiteral("Bust -5\u00a0€"));
+    QCOMPARE(window().Frame(1)->OutcomeText(), QString());  // not at the table
+    auto* total3 = box3->findChild<QLabel*>("LWert1");
+    QCOMPARE(total3->text(), QStringLiteral("26"));
+    QVERIFY(total3->property("bust").toBool());
+    QVERIFY(!box2->findChild<QLabel*>("LWert1")->property("bust").toBool());
+
+    // The next round starts with a clean table.
+    RunScript next(table());
+    next.Then([&] { return table().State().running; },
+              [&] {
+                  QCOMPARE(box2->OutcomeText(), QString());
+                  QCOMPARE(box3->OutcomeText(), QString());
+                  table().StopRun();
+              });
+    ClickStart();
+    QCOMPARE(next.StepsDone(), 1);
 }
 
 QTEST_MAIN(TableRunTest)

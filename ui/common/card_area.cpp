@@ -9,17 +9,22 @@
 
 namespace tavexo {
 
-CardArea::CardArea(CardPainter& painter, const std::array<int, 12>& cardX, QWidget* parent)
-    : QWidget(parent), painter_(painter), cardX_(cardX) {}
+CardArea::CardArea(CardPainter& painter, const CardPlaces& places, QWidget* parent)
+    : QWidget(parent), painter_(painter), places_(places) {}
 
-void CardArea::ShowCard(int hand, int n, CardCode code) {
+QRect CardArea::CardPlace(int hand, int n) const {
     // Cards after the twelfth lie on the twelfth's place.
     const int place = std::clamp(n, 1, 12) - 1;
-    const int x = cardX_[place] + (hand == 2 ? SECOND_HAND_OFFSET_X : 0);
+    const int x = places_.x[place] + (hand == 2 ? places_.secondHandOffset : 0);
+    return QRect(QPoint(x, places_.y[place]), places_.cardSize);
+}
+
+void CardArea::ShowCard(int hand, int n, CardCode code) {
     auto* label = new QLabel(this);
     label->setObjectName(QStringLiteral("Karte"));
-    label->setPixmap(painter_.Face(code));
-    label->setGeometry(x, CARD_Y[place], CARD_WIDTH, CARD_HEIGHT);
+    const bool small = places_.cardSize.width() < CARD_WIDTH;
+    label->setPixmap(small ? painter_.SmallFace(code) : painter_.Face(code));
+    label->setGeometry(CardPlace(hand, n));
     label->setToolTip(QString::fromUtf8(CardText(code)));
     label->show();
     label->raise();
@@ -29,7 +34,7 @@ void CardArea::ShowCard(int hand, int n, CardCode code) {
 
 void CardArea::MoveSecondCardToHand2() {
     if (!secondCard_) return;
-    secondCard_->move(cardX_[0] + SECOND_HAND_OFFSET_X, CARD_Y[0]);
+    secondCard_->move(CardPlace(2, 1).topLeft());
     secondCard_ = nullptr;
 }
 

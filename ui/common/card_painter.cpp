@@ -398,12 +398,45 @@ QImage CardPainter::PaintBack(qreal ratio) {
     return image;
 }
 
+QImage CardPainter::PaintSmallFace(CardCode code, qreal ratio) {
+    QImage image(qRound(SMALL_CARD_WIDTH * ratio), qRound(SMALL_CARD_HEIGHT * ratio),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    if (code < 1 || code > CARDS_PER_DECK) return image;
+    // Painted at the full size and scaled down smoothly.
+    const QImage full = PaintFace(code, ratio);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRectF(0, 0, SMALL_CARD_WIDTH, SMALL_CARD_HEIGHT), full);
+    // The upper index again at its full size: the part of the card that
+    // stays visible under the next one.
+    const QRectF patch(1.5, 1.5, 14, 25);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255));
+    p.drawRect(patch);
+    p.setPen(SuitColor(CardSuit(code)));
+    p.setFont(IndexFont(CardRank(code) == 10));
+    p.drawText(QRectF(0.5, 1.5, 15, 13), Qt::AlignHCenter | Qt::AlignVCenter,
+               INDEX[CardRank(code)]);
+    FillSuit(p, CardSuit(code), QRectF(3.5, 15, 9, 10));
+    return image;
+}
+
 CardPainter::CardPainter(qreal devicePixelRatio) : ratio_(devicePixelRatio) {}
 
 const QPixmap& CardPainter::Face(CardCode code) {
     if (code < 1 || code > CARDS_PER_DECK) return Back();
     QPixmap& face = faces_[static_cast<size_t>(code - 1)];
     if (face.isNull()) face = QPixmap::fromImage(PaintFace(code, ratio_));
+    return face;
+}
+
+const QPixmap& CardPainter::SmallFace(CardCode code) {
+    if (code < 1 || code > CARDS_PER_DECK) return Back();
+    QPixmap& face = smallFaces_[static_cast<size_t>(code - 1)];
+    if (face.isNull()) face = QPixmap::fromImage(PaintSmallFace(code, ratio_));
     return face;
 }
 

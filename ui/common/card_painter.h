@@ -12,6 +12,9 @@ namespace tavexo {
 
 inline constexpr int CARD_WIDTH = 71;
 inline constexpr int CARD_HEIGHT = 96;
+// The smaller cards of a box frame, where two split hands share the width.
+inline constexpr int SMALL_CARD_WIDTH = 46;
+inline constexpr int SMALL_CARD_HEIGHT = 62;
 
 // The four suits in suit-number order (1 to 4) and their colours.
 enum class Suit { Kreuz = 1, Pik, Herz, Karo };
@@ -28,13 +31,18 @@ class CardPainter {
 
     const QPixmap& Face(CardCode code);
     const QPixmap& Back();
+    // The face at SMALL_CARD_WIDTH x SMALL_CARD_HEIGHT, its corner index
+    // drawn anew at full size so that it reads as well as on a large card.
+    const QPixmap& SmallFace(CardCode code);
 
     static QImage PaintFace(CardCode code, qreal devicePixelRatio = 1.0);
     static QImage PaintBack(qreal devicePixelRatio = 1.0);
+    static QImage PaintSmallFace(CardCode code, qreal devicePixelRatio = 1.0);
 
   private:
     qreal ratio_;
     std::array<QPixmap, CARDS_PER_DECK> faces_;
+    std::array<QPixmap, CARDS_PER_DECK> smallFaces_;
     QPixmap back_;
 };
 

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "ui/common/sound_player.h"
+#include "ui/common/window_style.h"
 
 namespace tavexo {
 
@@ -92,6 +93,7 @@ void QtTableHost::ShowInformation(const std::string& text) {
     }
     QMessageBox box(QMessageBox::Information, QStringLiteral("Tavexo"), message, QMessageBox::Ok,
                     messageParent_);
+    ApplyWindowStyle(&box);
     box.exec();
 }
 

@@ -39,7 +39,8 @@ HelpDownloadWindow::HelpDownloadWindow(HelpDownloadService& service, Setup setup
     help->setFixedWidth(32);
     auto* heading = new QLabel(QStringLiteral("Hinweis auf fehlende Hilfe-Datei"), this);
     heading->setObjectName(QStringLiteral("LHinweis"));
-    heading->setProperty("role", "heading");
+    heading->setProperty("role", "fieldHeading");
+    heading->setWordWrap(true);
     top->addWidget(help);
     top->addWidget(heading, 1);
     layout->addLayout(top);

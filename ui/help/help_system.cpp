@@ -54,7 +54,10 @@ HelpDownloadWindow* HelpSystem::DownloadWindow() const {
 }
 
 HelpWindow& HelpSystem::EnsureWindow() {
-    if (!window_) window_ = std::make_unique<HelpWindow>(*catalog_);
+    if (!window_) {
+        window_ = std::make_unique<HelpWindow>(*catalog_);
+        CentreOver(window_.get(), mainWindow_);
+    }
     return *window_;
 }
 

@@ -70,7 +70,7 @@ HelpWindow::HelpWindow(HelpCatalog& catalog, QWidget* parent)
     split->addWidget(browser_);
     split->setStretchFactor(0, 0);
     split->setStretchFactor(1, 1);
-    split->setSizes({300, 700});
+    split->setSizes({340, 700});
     layout->addWidget(split, 1);
 
     connect(contents, &QHelpContentWidget::linkActivated, this, &HelpWindow::ShowTopic);

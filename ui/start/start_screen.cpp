@@ -1,11 +1,16 @@
 #include "ui/start/start_screen.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLinearGradient>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QThread>
+#include <QWindow>
 
 #include "ui/common/table_art.h"
 #include "ui/table/table_window.h"
@@ -16,6 +21,7 @@ namespace {
 
 constexpr int WIDTH = 400;
 constexpr int HEIGHT = 300;
+constexpr int CAPTION_HEIGHT = 22;
 
 const char* const START_STYLE = R"(
 QPushButton#BWeiter { color: #3a2410; font-size: 13px; font-weight: bold; padding: 4px 18px;
@@ -43,8 +49,10 @@ DataFolders PrepareDataFolders(const QString& baseFolder) {
 }
 
 StartScreen::StartScreen(const QString& baseFolder, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowStaysOnTopHint) {
+    // A caption without buttons: window managers differ in what they make
+    // of the hints for a title without buttons, so the screen draws its
+    // caption itself and the window manager adds no frame at all.
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("FStart"));
     setWindowTitle(QStringLiteral("Tavexo 1.1.1.0"));
     setFixedSize(WIDTH, HEIGHT);
@@ -61,6 +69,31 @@ StartScreen::StartScreen(const QString& baseFolder, QWidget* parent)
     SetInitializationDone(false);
 }
 
+void StartScreen::keyPressEvent(QKeyEvent* event) {
+    // Return, Enter and Space all mean "Weiter", wherever the focus is.
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            if (weiter_->isEnabled()) weiter_->click();
+            event->accept();
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
+void StartScreen::closeEvent(QCloseEvent* event) {
+    // Closed by the window manager (Alt+F4) rather than by "Weiter": the
+    // table must still come up usable, so the close goes the same way.
+    if (fading_) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    if (initializationDone_) FadeOver();
+}
+
 void StartScreen::SetTableWindow(TableWindow* window) {
     tableWindow_ = window;
 }
@@ -71,10 +104,15 @@ void StartScreen::SetInitializationDone(bool done) {
     // A disabled button gets no cursor of its own; the screen shows the wait.
     setCursor(done ? Qt::ArrowCursor : Qt::WaitCursor);
     weiter_->setCursor(done ? Qt::PointingHandCursor : Qt::WaitCursor);
-    if (done) weiter_->setFocus();
+    if (done) {
+        weiter_->setFocus();
+        activateWindow();
+    }
 }
 
 void StartScreen::FadeOver() {
+    if (fading_) return;
+    fading_ = true;
     weiter_->setEnabled(false);
     // Platforms without window transparency (the offscreen one of the tests)
     // warn at every step; there the fade keeps its pace but sets only the
@@ -103,12 +141,35 @@ void StartScreen::paintEvent(QPaintEvent*) {
         picture_ = StartPicture(size(), ratio);
     QPainter p(this);
     p.drawPixmap(0, 0, picture_);
-    p.setPen(QColor(240, 230, 200, 170));
+    // The caption strip.
+    const QRect caption(0, 0, WIDTH, CAPTION_HEIGHT);
+    QLinearGradient wood(caption.topLeft(), caption.bottomLeft());
+    wood.setColorAt(0, QColor(0x5c, 0x37, 0x19));
+    wood.setColorAt(1, QColor(0x2a, 0x18, 0x0a));
+    p.fillRect(caption, wood);
+    p.setPen(QColor(0xc9, 0xa2, 0x4a));
+    p.drawLine(caption.bottomLeft(), caption.bottomRight());
     QFont font = p.font();
-    font.setPixelSize(11);
+    font.setPointSize(9);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(QColor(0xf0, 0xe6, 0xc8));
+    p.drawText(caption, Qt::AlignCenter, windowTitle());
+
+    font.setBold(false);
     p.setFont(font);
     p.drawText(QRect(14, HEIGHT - 34, 200, 20), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Version 1.1.1.0"));
+}
+
+void StartScreen::mousePressEvent(QMouseEvent* event) {
+    // The drawn caption moves the window, as a real one would.
+    if (event->button() == Qt::LeftButton && event->position().y() < CAPTION_HEIGHT &&
+        windowHandle() != nullptr) {
+        windowHandle()->startSystemMove();
+        return;
+    }
+    QWidget::mousePressEvent(event);
 }
 
 }  // namespace tavexo

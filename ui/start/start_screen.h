@@ -43,11 +43,15 @@ class StartScreen : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     DataFolders folders_;
     TProfileFile profiles_;
     bool initializationDone_ = false;
+    bool fading_ = false;
     QPushButton* weiter_ = nullptr;
     QPointer<TableWindow> tableWindow_;
     QPixmap picture_;

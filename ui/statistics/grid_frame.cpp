@@ -19,6 +19,10 @@ namespace tavexo {
 namespace {
 
 constexpr int ROW_HEIGHT = 17;
+constexpr int DECISIONS_COLUMN = 5;
+constexpr int MIN_DECISIONS_WIDTH = 180;
+// The grid's room in a window of 1217 pixels: margins, frame, scroll bar.
+constexpr int HISTORY_FITS_WIDTH = 1170;
 constexpr int GRID_POINT_SIZE = 9;  // as the style sheet sets for role "grid"
 const QString HIDE_DETAILS = QStringLiteral("▼ ausblenden");
 const QString SHOW_DETAILS = QStringLiteral("▲ einblenden");
@@ -31,7 +35,7 @@ int ColumnWidth(int layoutWidth, const char* title, const QString& widestText) {
     const QFontMetrics cells(font);
     font.setBold(true);
     const QFontMetrics titles(font);
-    return std::max({layoutWidth, titles.horizontalAdvance(QString::fromUtf8(title)) + 18,
+    return std::max({layoutWidth, titles.horizontalAdvance(QString::fromUtf8(title)) + 14,
                      cells.horizontalAdvance(widestText) + 10});
 }
 
@@ -110,8 +114,24 @@ GridFrame::GridFrame(Kind kind, TextGridModel* model, QWidget* parent)
     view_->horizontalHeader()->setHighlightSections(false);
     view_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     if (history) {
-        for (int c = 0; c < HISTORY_COLUMNS; ++c)
-            view_->setColumnWidth(c, HISTORY_COLUMN_WIDTHS[c]);
+        for (int c = 0; c < HISTORY_COLUMNS; ++c) {
+            const bool money = c == 2 || c >= 8;
+            const QString widest = money    ? QStringLiteral("-1.000,0 €")
+                                   : c == 7 ? QStringLiteral("21 + 21")
+                                            : QStringLiteral("10");
+            view_->setColumnWidth(c,
+                                  ColumnWidth(HISTORY_COLUMN_WIDTHS[c], HISTORY_TITLES[c], widest));
+        }
+        // The decisions column gives up what the wider columns took, so that
+        // the history fits the window's usual width without scrolling.
+        int total = 0;
+        for (int c = 0; c < HISTORY_COLUMNS; ++c) total += view_->columnWidth(c);
+        const int excess = total - HISTORY_FITS_WIDTH;
+        if (excess > 0) {
+            view_->setColumnWidth(
+                DECISIONS_COLUMN,
+                std::max(MIN_DECISIONS_WIDTH, view_->columnWidth(DECISIONS_COLUMN) - excess));
+        }
         view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     } else {
         for (int c = 0; c < DETAIL_COLUMNS; ++c) {

@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+
 #include "ui/common/card_area.h"
 #include "ui/common/card_painter.h"
 #include "ui/common/table_art.h"
@@ -24,52 +26,74 @@ namespace tavexo {
 namespace {
 
 constexpr int TITLE_HEIGHT = 20;
-constexpr int RAIL_TOP = 100;  // frame coordinates; the rail hides the cards' lower edge
-constexpr int CARD_LEFT = 6;
-// In the name panel, the name and the decisions lie low on the right, over
-// the middle of the cards, so that the indices in the cards' upper corners
-// stay readable even after a split; the chips lie under the cards.
-constexpr int NAME_TOP = 61;
-constexpr int DECISIONS_TOP = 44;
-constexpr int CHIPS_LEFT = 222;
-constexpr int CHIPS_TOP = 6;
+// From top to bottom: the title row, the cards with a column on the right
+// (chips, decision gauge, automatic bet, capital), a strip with the name and
+// the decisions, and the rail with the buttons. Nothing lies over anything
+// else, so two split hands of five cards, the tags, the name and the chip
+// all stay readable.
+constexpr int CARDS_TOP = 21;
+constexpr int CARDS_HEIGHT = 72;
+constexpr int CARD_LEFT = 4;
+constexpr int COLUMN_LEFT = 200;
+constexpr int STRIP_TOP = 94;
+constexpr int STRIP_HEIGHT = 16;
+constexpr int RAIL_TOP = 111;
+constexpr int CHIPS_TOP = 2;  // in the card zone
+constexpr int CHIP_SIZE = 22;
 constexpr int BLINK_MS = 500;
 
+// Small cards 12 pixels apart: the full index of each stays in view, and
+// hand 2 of a split starts right after five cards of hand 1.
+const CardPlaces BOX_CARD_PLACES = {
+    {0, 12, 24, 36, 48, 60, 72, 84, 96, 108, 120, 132},
+    {4, 2, 1, 1, 0, 1, 1, 2, 2, 3, 3, 4},
+    98,
+    QSize(SMALL_CARD_WIDTH, SMALL_CARD_HEIGHT),
+};
+
+// Every text at 9 pt or more, light on the dark frame (contrast 7:1 and
+// more against the frame's darkened felt); a narrow face so that the
+// German captions fit their buttons.
 const char* const FRAME_STYLE = R"(
-QLabel { color: #f0e6c8; font-size: 11px; }
-QLabel#LWert1, QLabel#LWert2 { color: #72ff7a; font-size: 13px; font-weight: bold; }
-QLabel#LMarke1, QLabel#LMarke2 { color: #ffd760; font-size: 11px; }
-QLabel#LName { color: #f2d98a; font-size: 11px; font-style: italic; font-weight: bold;
-               background: rgba(0, 0, 0, 175); border-radius: 7px; padding: 0px 6px; }
-QLabel#PAktionen { color: #ffffff; font-size: 10px; background: rgba(120, 20, 20, 190);
+* { font-family: "DejaVu Sans Condensed", "Nimbus Sans Narrow", "Nimbus Sans", sans-serif; }
+QLabel { color: #f4ecd4; font-size: 9pt; }
+QLabel#LWert1, QLabel#LWert2 { color: #7dff84; font-size: 10pt; font-weight: bold; }
+QLabel#LWert1[bust="true"], QLabel#LWert2[bust="true"] { color: #ff8a80; }
+QLabel#LMarke1, QLabel#LMarke2 { color: #ffd760; font-size: 9pt; }
+QLabel#LName { color: #f6de96; font-size: 9pt; font-style: italic; font-weight: bold; }
+QLabel#PAktionen { color: #ffffff; font-size: 9pt; font-weight: bold; background: #8c1c1c;
                    border-radius: 7px; padding: 0px 6px; }
-QLabel[role="caption"] { color: #c9b27a; font-size: 8px; }
-QLabel#PKapital, QLabel#LEinsatzHoehe { color: #ffffff; font-size: 11px; font-weight: bold; }
+QLabel#LErgebnis { font-size: 9pt; font-weight: bold; border-radius: 8px; padding: 0px 4px;
+                   color: #ffffff; background: #3a3a3a; border: 1px solid #e0c068; }
+QLabel#LErgebnis[outcome="won"] { background: #1d6b2a; }
+QLabel#LErgebnis[outcome="blackjack"] { background: #e0c068; color: #2a1a06; }
+QLabel#LErgebnis[outcome="lost"], QLabel#LErgebnis[outcome="bust"] { background: #9c1a16; }
+QLabel#LErgebnis[outcome="push"], QLabel#LErgebnis[outcome="surrendered"] { background: #4a4030; }
+QLabel[role="caption"] { color: #e6d29c; font-size: 9pt; }
+QLabel#PKapital, QLabel#LEinsatzHoehe { color: #ffffff; font-size: 9pt; font-weight: bold; }
 QWidget#PLeiste { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4c2d18,
                   stop:0.55 #341e10, stop:1 #22130a);
                   border-top: 1px solid #e0c068;
                   border-bottom-left-radius: 9px; border-bottom-right-radius: 9px; }
-QPushButton { color: #3a2410; font-size: 10px; font-weight: bold; padding: 0px;
+QPushButton { color: #2e1c0a; font-size: 9pt; padding: 0px;
               border: 1px solid #8a6a2a; border-radius: 4px;
               background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fdf1c8, stop:1 #d7b562); }
 QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff8de, stop:1 #e8c878); }
 QPushButton:pressed { background: #c39a42; }
-QPushButton:disabled { color: rgba(240, 230, 200, 80); background: rgba(255, 255, 255, 16);
-                       border: 1px solid rgba(224, 192, 104, 55); }
-QPushButton#BSetzen { color: #ffffff; font-size: 11px; border: 1px solid #5a0c0c;
+QPushButton:disabled { color: #a89878; background: #3c2a1a; border: 1px solid #6a5430; }
+QPushButton#BSetzen { color: #ffffff; font-weight: bold; border: 1px solid #5a0c0c;
                       background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #e2453c, stop:1 #9c1a16); }
 QPushButton#BSetzen:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f05a50, stop:1 #b02420); }
-QPushButton#BSetzen:disabled { color: rgba(255, 255, 255, 80); background: rgba(160, 30, 30, 60);
-                               border: 1px solid rgba(160, 60, 60, 80); }
-QCheckBox { color: #f0e6c8; font-size: 10px; spacing: 3px; }
+QPushButton#BSetzen:disabled { color: #c8a8a0; background: #4a1c18; border: 1px solid #6a3030; }
+QCheckBox { color: #f4ecd4; font-size: 9pt; spacing: 3px; }
 QCheckBox::indicator { width: 10px; height: 10px; border: 1px solid #c9a24a; border-radius: 2px;
                        background: #1a1008; }
 QCheckBox::indicator:checked { background: qradialgradient(cx:0.5, cy:0.5, radius:0.6, fx:0.5, fy:0.5,
                                stop:0 #fff0b0, stop:0.5 #e0c068, stop:0.6 #1a1008); }
-QSpinBox { font-size: 11px; font-weight: bold; color: #1a1a1a; background: #ffffff;
+QSpinBox { font-size: 9pt; font-weight: bold; color: #1a1a1a; background: #ffffff;
            border: 1px solid #8a6a2a; border-radius: 2px; padding: 0px 1px; }
 QSpinBox[blink="true"] { background: #ffe14a; }
-QSpinBox:disabled { color: #6a6a6a; background: #c8c4b8; }
+QSpinBox:disabled { color: #4a4a4a; background: #c8c4b8; }
 QSpinBox::up-button, QSpinBox::down-button { width: 11px; }
 QProgressBar { background: rgba(0, 0, 0, 120); border: 1px solid rgba(224, 192, 104, 120);
                border-radius: 2px; }
@@ -78,7 +102,6 @@ QProgressBar::chunk { background: qlineargradient(x1:0, y1:1, x2:0, y2:0, stop:0
 QToolButton#spBut { border: none; background: transparent; }
 )";
 
-// Three captions are broken over two lines to fit the narrow buttons.
 struct ActionInfo {
     Action action;
     const char* name;
@@ -88,31 +111,31 @@ struct ActionInfo {
 constexpr ActionInfo ACTIONS[] = {
     {Action::Hit, "BZiehen", "Ziehen", "Eine Karte ziehen"},
     {Action::Stand, "BHalten", "Halten", "Keine Karte mehr"},
-    {Action::Surrender, "BAufgeben", "Auf-\ngeben", "Aufgeben: die Hälfte des Einsatzes zurück"},
-    {Action::Double, "BVerdoppeln", "Verdop-\npeln", "Einsatz verdoppeln, genau eine Karte"},
+    {Action::Surrender, "BAufgeben", "Aufgeben", "Aufgeben: die Hälfte des Einsatzes zurück"},
+    {Action::Double, "BVerdoppeln", "Verdoppeln", "Einsatz verdoppeln, genau eine Karte"},
     {Action::Split, "BTeilen", "Teilen", "Das Paar in zwei Hände teilen"},
-    {Action::Insure, "BVersichern", "Versi-\nchern",
-     "Gegen einen Black Jack des Dealers versichern"},
+    {Action::Insure, "BVersichern", "Versichern", "Gegen einen Black Jack des Dealers versichern"},
 };
 
 // Where the action buttons sit on the rail: upper row double, split, insure;
 // lower row hit, stand, surrender.
 QRect ActionPlace(Action action) {
-    constexpr int w = 46;
-    constexpr int h = 24;
+    constexpr int top = 3;
+    constexpr int bottom = 24;
+    constexpr int h = 19;
     switch (action) {
         case Action::Double:
-            return {4, 3, w, h};
+            return {3, top, 66, h};
         case Action::Split:
-            return {52, 3, w, h};
+            return {71, top, 44, h};
         case Action::Insure:
-            return {100, 3, w, h};
+            return {117, top, 64, h};
         case Action::Hit:
-            return {4, 30, w, h};
+            return {3, bottom, 66, h};
         case Action::Stand:
-            return {52, 30, w, h};
+            return {71, bottom, 44, h};
         case Action::Surrender:
-            return {100, 30, w, h};
+            return {117, bottom, 64, h};
     }
     return {};
 }
@@ -183,13 +206,13 @@ void BoxFrame::BuildTitleRow() {
     marker1_ = label("LMarke1", {4, 2, 11, 16});
     marker1_->setText(QStringLiteral("▶"));
     marker1_->hide();
-    lWert1_ = label("LWert1", {15, 1, 30, 18});
-    lEinsatz_ = label("LEinsatz", {46, 1, 158, 18});
+    lWert1_ = label("LWert1", {15, 1, 44, 18});
+    lEinsatz_ = label("LEinsatz", {60, 1, 142, 18});
     lEinsatz_->setText(QStringLiteral("Einsatz:"));
-    marker2_ = label("LMarke2", {206, 2, 11, 16});
+    marker2_ = label("LMarke2", {204, 2, 11, 16});
     marker2_->setText(QStringLiteral("▶"));
     marker2_->hide();
-    lWert2_ = label("LWert2", {217, 1, 30, 18});
+    lWert2_ = label("LWert2", {215, 1, 44, 18});
 
     spBut_ = new QToolButton(this);
     spBut_->setObjectName(QStringLiteral("spBut"));
@@ -198,38 +221,30 @@ void BoxFrame::BuildTitleRow() {
     spBut_->setIconSize(QSize(15, 15));
     spBut_->setGeometry(BOX_FRAME_WIDTH - 24, 1, 20, 18);
     spBut_->setToolTip(QStringLiteral("Box ein- oder ausschalten"));
+    spBut_->setAccessibleName(QStringLiteral("Box %1 ein- oder ausschalten").arg(box_));
     spBut_->setFocusPolicy(Qt::NoFocus);
     connect(spBut_, &QToolButton::clicked, this, [this] { emit onOffClicked(box_); });
 }
 
 void BoxFrame::BuildNamePanel(QWidget* group) {
+    // Group coordinates are frame coordinates less the title row.
     auto* panel = new QWidget(group);
     panel->setObjectName(QStringLiteral("PName"));
-    panel->setGeometry(0, 0, BOX_FRAME_WIDTH, RAIL_TOP - TITLE_HEIGHT + 24);
+    panel->setGeometry(0, 0, BOX_FRAME_WIDTH, RAIL_TOP - TITLE_HEIGHT);
+    const int cardsTop = CARDS_TOP - TITLE_HEIGHT;
 
-    // Chips first: the cards are dealt over them.
+    cardArea_ = new CardArea(painter_, BOX_CARD_PLACES, panel);
+    cardArea_->setGeometry(CARD_LEFT, cardsTop, COLUMN_LEFT - CARD_LEFT, CARDS_HEIGHT);
+
+    // The column right of the cards: chips, gauge, automatic bet, capital.
     for (int coin = 0; coin < 5; ++coin) {
         auto* chip = new QLabel(panel);
         chip->setObjectName(QStringLiteral("Coin%1").arg(coin + 1));
-        chip->setPixmap(ChipPixmap(coin + 1, 22, devicePixelRatioF()));
-        chip->setGeometry(CHIPS_LEFT + coin * 14, CHIPS_TOP, 22, 22);
+        chip->setPixmap(ChipPixmap(coin + 1, CHIP_SIZE, devicePixelRatioF()));
+        chip->setGeometry(COLUMN_LEFT + 2 + coin * 14, cardsTop + CHIPS_TOP, CHIP_SIZE, CHIP_SIZE);
         chip->hide();
         coins_[coin] = chip;
     }
-
-    cardArea_ = new CardArea(painter_, BOX_CARD_X, panel);
-    cardArea_->setGeometry(CARD_LEFT, 0, BOX_FRAME_WIDTH - CARD_LEFT, panel->height());
-
-    lName_ = new QLabel(panel);
-    lName_->setObjectName(QStringLiteral("LName"));
-    lName_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lName_->setGeometry(100, NAME_TOP, 194, 16);
-
-    pAktionen_ = new QLabel(panel);
-    pAktionen_->setObjectName(QStringLiteral("PAktionen"));
-    pAktionen_->setGeometry(0, DECISIONS_TOP, 294, 15);
-    pAktionen_->hide();
-
     gauge1_ = new QProgressBar(panel);
     gauge1_->setObjectName(QStringLiteral("Gauge1"));
     gauge1_->setProperty("tag", box_);
@@ -237,8 +252,44 @@ void BoxFrame::BuildNamePanel(QWidget* group) {
     gauge1_->setTextVisible(false);
     gauge1_->setRange(0, 150);
     gauge1_->setValue(0);
-    gauge1_->setGeometry(BOX_FRAME_WIDTH - 10, 22, 6, 54);
+    gauge1_->setGeometry(BOX_FRAME_WIDTH - 9, cardsTop + 1, 6, 44);
     gauge1_->setToolTip(QStringLiteral("Bedenkzeit"));
+    gauge1_->setAccessibleName(QStringLiteral("Bedenkzeit"));
+
+    lErgebnis_ = new QLabel(panel);
+    lErgebnis_->setObjectName(QStringLiteral("LErgebnis"));
+    lErgebnis_->setAlignment(Qt::AlignCenter);
+    lErgebnis_->setGeometry(COLUMN_LEFT, cardsTop + 1, BOX_FRAME_WIDTH - COLUMN_LEFT - 12,
+                            CHIP_SIZE);
+    lErgebnis_->hide();
+
+    cbAutoSatz_ = new QCheckBox(QStringLiteral("Autom. setzen"), panel);
+    cbAutoSatz_->setObjectName(QStringLiteral("cbAutoSatz"));
+    cbAutoSatz_->setProperty("tag", box_);
+    cbAutoSatz_->setChecked(true);
+    cbAutoSatz_->setFocusPolicy(Qt::NoFocus);
+    cbAutoSatz_->setGeometry(COLUMN_LEFT + 1, cardsTop + 26, BOX_FRAME_WIDTH - COLUMN_LEFT - 12,
+                             18);
+    connect(cbAutoSatz_, &QCheckBox::toggled, this,
+            [this](bool on) { emit autoBetToggled(box_, on); });
+
+    Caption(panel, QStringLiteral("Kapital"), {COLUMN_LEFT + 2, cardsTop + 45, 100, 14});
+    pKapital_ = new QLabel(panel);
+    pKapital_->setObjectName(QStringLiteral("PKapital"));
+    pKapital_->setGeometry(COLUMN_LEFT + 2, cardsTop + 58, BOX_FRAME_WIDTH - COLUMN_LEFT - 6, 15);
+
+    // The strip under the cards: the player on the left, the decisions on the right.
+    const int stripTop = STRIP_TOP - TITLE_HEIGHT;
+    lName_ = new QLabel(panel);
+    lName_->setObjectName(QStringLiteral("LName"));
+    lName_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lName_->setGeometry(CARD_LEFT + 2, stripTop, 200, STRIP_HEIGHT);
+
+    pAktionen_ = new QLabel(panel);
+    pAktionen_->setObjectName(QStringLiteral("PAktionen"));
+    pAktionen_->setAlignment(Qt::AlignCenter);
+    pAktionen_->setGeometry(BOX_FRAME_WIDTH - 100, stripTop, 96, STRIP_HEIGHT);
+    pAktionen_->hide();
 }
 
 QLabel* BoxFrame::Caption(QWidget* parent, const QString& text, const QRect& place) {
@@ -273,44 +324,32 @@ void BoxFrame::BuildRail(QWidget* group) {
             MakeActionButton(rail, info.action, QLatin1String(info.name),
                              QString::fromUtf8(info.caption), QString::fromUtf8(info.tip));
 
-    Caption(rail, QStringLiteral("Kapital"), {150, 2, 70, 10});
-    pKapital_ = new QLabel(rail);
-    pKapital_->setObjectName(QStringLiteral("PKapital"));
-    pKapital_->setGeometry(150, 11, 72, 16);
-
-    cbAutoSatz_ = new QCheckBox(QStringLiteral("Autom. setzen"), rail);
-    cbAutoSatz_->setObjectName(QStringLiteral("cbAutoSatz"));
-    cbAutoSatz_->setProperty("tag", box_);
-    cbAutoSatz_->setChecked(true);
-    cbAutoSatz_->setFocusPolicy(Qt::NoFocus);
-    cbAutoSatz_->setGeometry(222, 6, 88, 18);
-    connect(cbAutoSatz_, &QCheckBox::toggled, this,
-            [this](bool on) { emit autoBetToggled(box_, on); });
-
-    Caption(rail, QStringLiteral("Stücke"), {150, 29, 38, 10});
+    // Right of the buttons: units and stake, each behind its caption, and "Bet".
+    Caption(rail, QStringLiteral("Stücke"), {185, 3, 38, 19});
     spEinsatz_ = new QSpinBox(rail);
     spEinsatz_->setObjectName(QStringLiteral("spEinsatz"));
     spEinsatz_->setProperty("tag", box_);
     spEinsatz_->setRange(0, MAX_UNITS);
     spEinsatz_->setValue(1);
+    spEinsatz_->setAccessibleName(QStringLiteral("Stücke"));
     // Arrows only: typing into it would fight with the keyboard play.
     if (auto* edit = spEinsatz_->findChild<QLineEdit*>()) edit->setReadOnly(true);
     spEinsatz_->setFocusPolicy(Qt::NoFocus);
-    spEinsatz_->setGeometry(150, 38, 38, 17);
+    spEinsatz_->setGeometry(222, 3, 40, 19);
     connect(spEinsatz_, &QSpinBox::valueChanged, this,
             [this](int units) { emit unitsChanged(box_, units); });
 
-    Caption(rail, QStringLiteral("Einsatz"), {192, 29, 52, 10});
+    Caption(rail, QStringLiteral("Einsatz"), {185, 24, 38, 19});
     lEinsatzHoehe_ = new QLabel(rail);
     lEinsatzHoehe_->setObjectName(QStringLiteral("LEinsatzHoehe"));
-    lEinsatzHoehe_->setGeometry(192, 39, 54, 15);
+    lEinsatzHoehe_->setGeometry(226, 24, 40, 19);
 
     bSetzen_ = new QPushButton(QStringLiteral("Bet"), rail);
     bSetzen_->setObjectName(QStringLiteral("BSetzen"));
     bSetzen_->setProperty("tag", box_);
     bSetzen_->setFocusPolicy(Qt::NoFocus);
     bSetzen_->setToolTip(QStringLiteral("Einsatz bestätigen"));
-    bSetzen_->setGeometry(248, 31, 58, 23);
+    bSetzen_->setGeometry(266, 3, 40, 40);
     connect(bSetzen_, &QPushButton::clicked, this, [this] { emit betClicked(box_); });
 }
 
@@ -324,10 +363,6 @@ bool BoxFrame::IsRolledUp() const {
 
 void BoxFrame::ShowCard(int hand, int n, CardCode code) {
     cardArea_->ShowCard(hand, n, code);
-    // The name and the decisions stay readable over the cards.
-    lName_->raise();
-    pAktionen_->raise();
-    gauge1_->raise();
 }
 
 void BoxFrame::MoveSecondCardToHand2() {
@@ -339,7 +374,43 @@ void BoxFrame::ClearCards() {
 }
 
 void BoxFrame::SetHandTotal(int hand, const QString& text) {
-    (hand == 2 ? lWert2_ : lWert1_)->setText(text);
+    QLabel* label = hand == 2 ? lWert2_ : lWert1_;
+    label->setText(text);
+    // A bust total stands out in red; "7/17" and blanks are no bust.
+    bool number = false;
+    const int total = text.toInt(&number);
+    const bool bust = number && total > 21;
+    if (label->property("bust").toBool() != bust) {
+        label->setProperty("bust", bust);
+        Restyle(label);
+    }
+}
+
+void BoxFrame::ShowOutcome(RoundOutcome outcome, const QString& amount) {
+    static const char* const WORDS[] = {"Gewonnen",   "Verloren", "Push",
+                                        "Black Jack", "Bust",     "Aufgegeben"};
+    static const char* const KINDS[] = {"won", "lost", "push", "blackjack", "bust", "surrendered"};
+    const int i = static_cast<int>(outcome);
+    QString text = QString::fromUtf8(WORDS[i]);
+    if (outcome != RoundOutcome::Push) text += QLatin1Char(' ') + amount;
+    lErgebnis_->setText(text);
+    lErgebnis_->setProperty("outcome", QLatin1String(KINDS[i]));
+    Restyle(lErgebnis_);
+    // Over the chips, left of the gauge; a long one reaches towards the cards.
+    const int right = BOX_FRAME_WIDTH - 12;
+    const int width = std::max(lErgebnis_->sizeHint().width() + 4, right - COLUMN_LEFT);
+    lErgebnis_->setGeometry(right - width, lErgebnis_->y(), width, CHIP_SIZE);
+    lErgebnis_->show();
+    lErgebnis_->raise();
+}
+
+void BoxFrame::ClearOutcome() {
+    lErgebnis_->hide();
+    lErgebnis_->clear();
+}
+
+QString BoxFrame::OutcomeText() const {
+    return lErgebnis_->isHidden() ? QString() : lErgebnis_->text();
 }
 
 void BoxFrame::SetStakeLabel(const QString& text) {
@@ -405,15 +476,26 @@ void BoxFrame::SetDecisionsText(const QString& text) {
     pAktionen_->setText(text);
     pAktionen_->setVisible(!text.isEmpty());
     if (text.isEmpty()) return;
-    // Right-aligned over the name, growing to the left as actions add up.
-    const int width = std::min(pAktionen_->sizeHint().width(), 294);
-    pAktionen_->setGeometry(294 - width, DECISIONS_TOP, width, 15);
+    // Right-aligned in the strip, growing to the left as decisions add up;
+    // the name beside it gives way.
+    const int width = std::min(pAktionen_->sizeHint().width(), BOX_FRAME_WIDTH - 8);
+    pAktionen_->setGeometry(BOX_FRAME_WIDTH - 4 - width, pAktionen_->y(), width, STRIP_HEIGHT);
+    FitName();
 }
 
 void BoxFrame::SetName(const QString& text) {
-    lName_->setText(text);
-    const int width = std::min(lName_->sizeHint().width(), 194);
-    lName_->setGeometry(294 - width, NAME_TOP, width, 16);
+    name_ = text;
+    lName_->setToolTip(text);
+    FitName();
+}
+
+void BoxFrame::FitName() {
+    // The name takes the strip up to the decisions, shortened with "…" when
+    // both do not fit.
+    const int right = pAktionen_->isHidden() ? BOX_FRAME_WIDTH - 4 : pAktionen_->x() - 4;
+    const int width = std::max(right - lName_->x(), 0);
+    lName_->resize(width, STRIP_HEIGHT);
+    lName_->setText(lName_->fontMetrics().elidedText(name_, Qt::ElideRight, width));
 }
 
 void BoxFrame::SetActive(bool active, bool frameVisible) {

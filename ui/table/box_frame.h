@@ -7,6 +7,7 @@
 
 #include "engine/cards.h"
 #include "engine/table_state.h"
+#include "engine/table_view.h"
 #include "ui/table/frame_drag.h"
 
 class QCheckBox;
@@ -53,6 +54,11 @@ class BoxFrame : public QFrame {
     void SetDecisionsText(const QString& text);
     void SetName(const QString& text);
     void SetActive(bool active, bool frameVisible);
+    // The badge with the settled round's result; cleared with the table.
+    void ShowOutcome(RoundOutcome outcome, const QString& amount);
+    void ClearOutcome();
+    // The badge's text, empty while none is shown.
+    QString OutcomeText() const;
 
     QPushButton* ActionButton(Action action) const;
     QPushButton* BetButton() const { return bSetzen_; }
@@ -86,6 +92,7 @@ class BoxFrame : public QFrame {
     QPushButton* MakeActionButton(QWidget* parent, Action action, const QString& name,
                                   const QString& caption, const QString& tip);
     QLabel* Caption(QWidget* parent, const QString& text, const QRect& place);
+    void FitName();
 
     int box_;
     CardPainter& painter_;
@@ -99,6 +106,8 @@ class BoxFrame : public QFrame {
     QToolButton* spBut_ = nullptr;
     QWidget* grSpieler_ = nullptr;
     QLabel* lName_ = nullptr;
+    QString name_;
+    QLabel* lErgebnis_ = nullptr;
     CardArea* cardArea_ = nullptr;
     std::array<QLabel*, 5> coins_{};
     QProgressBar* gauge1_ = nullptr;

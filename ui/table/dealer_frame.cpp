@@ -3,11 +3,14 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QTimer>
 
 #include <algorithm>
 
 #include "engine/table_state.h"
 #include "ui/common/card_area.h"
+#include "ui/common/card_painter.h"
 #include "ui/common/table_art.h"
 #include "ui/table/table_layout.h"
 
@@ -17,24 +20,28 @@ namespace {
 
 constexpr int HEADER_HEIGHT = 24;
 constexpr int CARD_LEFT = 10;
-constexpr int TRAINING_TOP = 126;
+constexpr int TRAINING_TOP = 130;
 
+// Every text at 9 pt or more, light on dark.
 const char* const FRAME_STYLE = R"(
-QLabel { color: #f0e6c8; font-size: 11px; }
-QLabel#LDealer { color: #e0c068; font-size: 15px; font-weight: bold; font-style: italic; }
-QLabel#PBankStand { color: #72ff7a; font-size: 14px; font-weight: bold;
-                    background: rgba(0, 0, 0, 120); border: 1px solid rgba(224, 192, 104, 140);
+QLabel { color: #f4ecd4; font-size: 9pt; }
+QLabel#LDealer { color: #e8c870; font-size: 12pt; font-weight: bold; font-style: italic; }
+QLabel#PBankStand { color: #7dff84; font-size: 11pt; font-weight: bold;
+                    background: rgba(0, 0, 0, 150); border: 1px solid rgba(224, 192, 104, 140);
                     border-radius: 9px; }
-QLabel#LRunde { color: #ffffff; font-size: 12px; font-weight: bold; }
-QWidget#PTraining { background: rgba(0, 0, 0, 120); border-top: 1px solid rgba(224, 192, 104, 150);
+QLabel#PBankStand[bust="true"] { color: #ff8a80; }
+QLabel#LRunde { color: #ffffff; font-size: 10pt; font-weight: bold; }
+QWidget#PTraining { background: rgba(0, 0, 0, 150); border-top: 1px solid rgba(224, 192, 104, 150);
                     border-bottom-left-radius: 8px; border-bottom-right-radius: 8px; }
 QWidget#PCounter { background: #10301a; border: 1px solid rgba(224, 192, 104, 90);
                    border-radius: 4px; }
-QLabel[role="caption"] { color: #c9b27a; font-size: 9px; }
-QLabel#LTraining { color: #e0c068; font-size: 10px; font-weight: bold; }
-QLabel#LRel, QLabel#LAbs { color: #ffffff; font-size: 13px; font-weight: bold; }
-QLabel#LHinweis { color: #ffe680; font-size: 10px; font-weight: bold; }
-QLabel#LAusgeblendet { color: #a8a090; font-size: 9px; font-style: italic; }
+QLabel[role="caption"] { color: #e6d29c; font-size: 9pt; }
+QLabel#LTraining { color: #e8c870; font-size: 9pt; font-weight: bold; }
+QLabel#LRel, QLabel#LAbs { color: #ffffff; font-size: 10pt; font-weight: bold; }
+QLabel#LHinweis { color: #ffe680; font-size: 9pt; font-weight: bold; }
+QLabel#LAusgeblendet { color: #d0c8b4; font-size: 9pt; font-style: italic; }
+QLabel#LMischen { color: #ffffff; font-size: 10pt; font-weight: bold; background: rgba(0, 0, 0, 170);
+                  border: 1px solid #e0c068; border-radius: 8px; }
 )";
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& place) {
@@ -64,7 +71,8 @@ DealerFrame::DealerFrame(CardPainter& cards, QWidget* parent) : QFrame(parent) {
     MakeLabel(this, "LRundeTitel", QStringLiteral("Runde:"), {206, 5, 46, 18});
     lRunde_ = MakeLabel(this, "LRunde", QString(), {250, 5, 52, 18});
 
-    cardArea_ = new CardArea(cards, DEALER_CARD_X, this);
+    cardArea_ = new CardArea(
+        cards, CardPlaces{DEALER_CARD_X, CARD_Y, 0, QSize(CARD_WIDTH, CARD_HEIGHT)}, this);
     cardArea_->setGeometry(CARD_LEFT, HEADER_HEIGHT, DEALER_FRAME_WIDTH - CARD_LEFT - 6,
                            TRAINING_TOP - HEADER_HEIGHT);
 
@@ -72,28 +80,65 @@ DealerFrame::DealerFrame(CardPainter& cards, QWidget* parent) : QFrame(parent) {
     pTraining_->setObjectName(QStringLiteral("PTraining"));
     pTraining_->setAttribute(Qt::WA_StyledBackground);
     pTraining_->setGeometry(5, TRAINING_TOP, DEALER_FRAME_WIDTH - 10,
-                            DEALER_FRAME_HEIGHT - TRAINING_TOP - 5);
+                            DEALER_FRAME_HEIGHT - TRAINING_TOP - 4);
     QLabel* title =
-        MakeLabel(pTraining_, "LTraining", QStringLiteral("Trainings- modus"), {6, 3, 62, 34});
+        MakeLabel(pTraining_, "LTraining", QStringLiteral("Trainings- modus"), {6, 2, 70, 34});
     title->setWordWrap(true);
     // The note lies under the count panel and shows where the hidden counts would be.
     QLabel* hidden = MakeLabel(pTraining_, "LAusgeblendet", QStringLiteral("Zähler ausgeblendet"),
-                               {68, 3, 80, 33});
+                               {80, 2, 108, 34});
     hidden->setWordWrap(true);
     hidden->setAlignment(Qt::AlignCenter);
     pCounter_ = new QWidget(pTraining_);
     pCounter_->setObjectName(QStringLiteral("PCounter"));
     pCounter_->setAttribute(Qt::WA_StyledBackground);
-    pCounter_->setGeometry(68, 3, 80, 33);
-    Caption(pCounter_, QStringLiteral("relativ"), {5, 1, 38, 15});
-    lRel_ = MakeLabel(pCounter_, "LRel", QString(), {44, 1, 34, 15});
-    Caption(pCounter_, QStringLiteral("absolut"), {5, 16, 38, 15});
-    lAbs_ = MakeLabel(pCounter_, "LAbs", QString(), {44, 16, 34, 15});
-    Caption(pTraining_, QStringLiteral("Hinweise gemäß Strategie"), {154, 1, 142, 12});
-    lHinweis_ = MakeLabel(pTraining_, "LHinweis", QString(), {154, 12, 142, 26});
+    pCounter_->setGeometry(80, 2, 108, 34);
+    // Wide enough for "-99,9": a count never goes further in a real shoe.
+    Caption(pCounter_, QStringLiteral("relativ"), {5, 1, 48, 16});
+    lRel_ = MakeLabel(pCounter_, "LRel", QString(), {52, 1, 52, 16});
+    lRel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Caption(pCounter_, QStringLiteral("absolut"), {5, 17, 48, 16});
+    lAbs_ = MakeLabel(pCounter_, "LAbs", QString(), {52, 17, 52, 16});
+    lAbs_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QLabel* hintCaption =
+        Caption(pTraining_, QStringLiteral("Hinweise gemäß Strategie"), {194, 2, 100, 34});
+    hintCaption->setWordWrap(true);
+    lHinweis_ = MakeLabel(pTraining_, "LHinweis", QString(), {6, 38, 288, 22});
     lHinweis_->setWordWrap(true);
-    lHinweis_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lHinweis_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     pTraining_->hide();
+
+    lMischen_ = MakeLabel(this, "LMischen", QString(), {20, 60, 270, 30});
+    lMischen_->setAlignment(Qt::AlignCenter);
+    lMischen_->hide();
+    shuffleStep_ = new QTimer(this);
+    shuffleStep_->setInterval(250);
+    connect(shuffleStep_, &QTimer::timeout, this, &DealerFrame::StepShuffleText);
+}
+
+void DealerFrame::StepShuffleText() {
+    // A riffle that runs while the shuffle's sound plays: the dots come and go.
+    shuffleDots_ = (shuffleDots_ + 1) % 4;
+    lMischen_->setText(QStringLiteral("Die Karten werden gemischt") +
+                       QString(shuffleDots_, QLatin1Char('.')) +
+                       QString(3 - shuffleDots_, QLatin1Char(' ')));
+}
+
+void DealerFrame::SetShuffling(bool shuffling) {
+    if (shuffling) {
+        shuffleDots_ = 0;
+        StepShuffleText();
+        lMischen_->show();
+        lMischen_->raise();
+        shuffleStep_->start();
+    } else {
+        shuffleStep_->stop();
+        lMischen_->hide();
+    }
+}
+
+bool DealerFrame::IsShuffling() const {
+    return !lMischen_->isHidden();
 }
 
 void DealerFrame::ShowCard(int n, CardCode code) {
@@ -106,6 +151,12 @@ void DealerFrame::ClearCards() {
 
 void DealerFrame::SetTotal(const QString& text) {
     pBankStand_->setText(text);
+    const bool bust = text.toInt() > 21;
+    if (pBankStand_->property("bust").toBool() != bust) {
+        pBankStand_->setProperty("bust", bust);
+        pBankStand_->style()->unpolish(pBankStand_);
+        pBankStand_->style()->polish(pBankStand_);
+    }
     pBankStand_->setVisible(!text.isEmpty());
 }
 

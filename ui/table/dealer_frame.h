@@ -7,6 +7,7 @@
 #include "ui/table/frame_drag.h"
 
 class QLabel;
+class QTimer;
 
 namespace tavexo {
 
@@ -27,6 +28,9 @@ class DealerFrame : public QFrame {
     void SetHint(const QString& text);
     void SetCounts(const QString& running, const QString& relative);
     void SetTrainingPanel(bool trainingVisible, bool countsVisible);
+    // A note over the card place while a new shoe is shuffled.
+    void SetShuffling(bool shuffling);
+    bool IsShuffling() const;
 
     CardArea* Cards() const { return cardArea_; }
 
@@ -40,6 +44,8 @@ class DealerFrame : public QFrame {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    void StepShuffleText();
+
     QLabel* pBankStand_ = nullptr;
     QLabel* lRunde_ = nullptr;
     CardArea* cardArea_ = nullptr;
@@ -48,6 +54,9 @@ class DealerFrame : public QFrame {
     QLabel* lRel_ = nullptr;
     QLabel* lAbs_ = nullptr;
     QLabel* lHinweis_ = nullptr;
+    QLabel* lMischen_ = nullptr;
+    QTimer* shuffleStep_ = nullptr;
+    int shuffleDots_ = 0;
 
     FrameDrag drag_;
 };

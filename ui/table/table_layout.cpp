@@ -41,6 +41,40 @@ QRect SliderWindowGeometry(const QRect& screen, int sliderValue) {
     return QRect(left, top, width, height);
 }
 
+std::optional<TWindowPositions> FitStoredPositions(const TWindowPositions& stored,
+                                                   const QRect& available) {
+    // No screen is larger than this; anything beyond is not a place.
+    constexpr int LIMIT = 32768;
+    constexpr int MIN_SIDE = 200;
+    auto sane = [](int32_t v) { return v > -LIMIT && v < LIMIT; };
+    if (stored.sliderPosition < SLIDER_MIN || stored.sliderPosition > SLIDER_MAX) return {};
+    if (stored.windowWidth < MIN_SIDE || stored.windowHeight < MIN_SIDE ||
+        stored.windowWidth >= LIMIT || stored.windowHeight >= LIMIT)
+        return {};
+    if (!sane(stored.windowLeft) || !sane(stored.windowTop)) return {};
+    for (const TFramePlace& place : stored.boxes)
+        if (!sane(place.left) || !sane(place.top)) return {};
+    if (!sane(stored.dealer.left) || !sane(stored.dealer.top)) return {};
+
+    // A window from a larger screen shrinks to this one and comes into view.
+    TWindowPositions fitted = stored;
+    const int width = std::min<int>(stored.windowWidth, available.width());
+    const int height = std::min<int>(stored.windowHeight, available.height());
+    fitted.windowWidth = width;
+    fitted.windowHeight = height;
+    fitted.windowLeft =
+        std::clamp<int>(stored.windowLeft, available.left(), available.right() + 1 - width);
+    fitted.windowTop =
+        std::clamp<int>(stored.windowTop, available.top(), available.bottom() + 1 - height);
+    return fitted;
+}
+
+QPoint ClampToTable(const QPoint& place, const QSize& frame, const QSize& table) {
+    const int x = std::max(0, std::min(place.x(), table.width() - frame.width()));
+    const int y = std::max(0, std::min(place.y(), table.height() - frame.height()));
+    return QPoint(x, y);
+}
+
 PausePlaces PlacePauseControls(const QRect& dealerFrame) {
     PausePlaces places;
     places.stopIndicator = QPoint(dealerFrame.left() + 103, dealerFrame.bottom() + 1 + 5);

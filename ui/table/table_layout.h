@@ -5,15 +5,17 @@
 #include <QSize>
 
 #include <array>
+#include <optional>
 
 #include "engine/table_state.h"
+#include "settings/window_positions.h"
 
 namespace tavexo {
 
 inline constexpr int BOX_FRAME_WIDTH = 310;
 inline constexpr int BOX_FRAME_HEIGHT = 157;
 inline constexpr int DEALER_FRAME_WIDTH = 310;
-inline constexpr int DEALER_FRAME_HEIGHT = 170;
+inline constexpr int DEALER_FRAME_HEIGHT = 196;
 inline constexpr int PAUSE_BUTTON_SIZE = 58;
 inline constexpr int STOP_INDICATOR_SIZE = 105;
 
@@ -34,6 +36,18 @@ TableLayout ComputeLayout(int w, int h);
 // The window's bounds for a slider value on a screen of the given geometry:
 // the scaled size, centred.
 QRect SliderWindowGeometry(const QRect& screen, int sliderValue);
+
+// A stored arrangement made fit for this screen: nullopt when it is
+// nonsense (a slider outside 1..7, sizes or places no screen has), which
+// means the default layout; otherwise the window's bounds moved and shrunk
+// into `available` (the screen's work area). Frame places are left to
+// ClampToTable once the table has its size.
+std::optional<TWindowPositions> FitStoredPositions(const TWindowPositions& stored,
+                                                   const QRect& available);
+
+// A frame's place moved just far enough that the whole frame lies on a
+// table of the given size (the top left corner wins on a table too small).
+QPoint ClampToTable(const QPoint& place, const QSize& frame, const QSize& table);
 
 // Where the pause button and the stop indicator go for a dealer frame.
 struct PausePlaces {

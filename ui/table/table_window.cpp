@@ -10,8 +10,9 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
-#include <QToolBar>
+#include <QTimer>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include <cmath>
 
@@ -33,30 +34,32 @@ namespace {
 
 const char* const WINDOW_STYLE = R"(
 QMenuBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2e1d10, stop:1 #1c1108);
-           color: #f0e6c8; font-size: 12px; }
+           color: #f0e6c8; font-size: 9pt; }
 QMenuBar::item { padding: 3px 10px; background: transparent; }
 QMenuBar::item:selected { background: #5a3a1c; }
-QMenu { background: #23160c; color: #f0e6c8; border: 1px solid #a8884a; font-size: 12px; }
+QMenu { background: #23160c; color: #f0e6c8; border: 1px solid #a8884a; font-size: 9pt; }
 QMenu::item { padding: 4px 24px 4px 18px; }
 QMenu::item:selected { background: #5a3a1c; }
-QMenu::item:disabled { color: #7a6a50; }
+QMenu::item:disabled { color: #9a8a6c; }
 QMenu::separator { height: 1px; background: #6a5430; margin: 3px 6px; }
-QToolBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5c3719, stop:0.5 #3f2511,
-           stop:1 #2a180a); border: none; border-bottom: 2px solid #c9a24a; spacing: 0px; }
-QWidget#POben QToolButton { color: #f5e8c4; font-size: 11px; padding: 1px 4px; border-radius: 5px; }
+QWidget#POben { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5c3719, stop:0.5 #3f2511,
+                stop:1 #2a180a); border: none; border-bottom: 2px solid #c9a24a; }
+QWidget#POben QToolButton { color: #f5e8c4; font-size: 9pt; padding: 1px 3px; border-radius: 5px;
+                            font-family: "DejaVu Sans Condensed", "Nimbus Sans Narrow", sans-serif; }
 QWidget#POben QToolButton:hover { background: rgba(255, 230, 160, 45); }
 QWidget#POben QToolButton:pressed { background: rgba(0, 0, 0, 70); }
-QWidget#POben QToolButton:disabled { color: rgba(245, 232, 196, 85); }
-QToolButton#BPause { color: #3a2410; font-size: 11px; font-weight: bold; border-radius: 29px;
+QWidget#POben QToolButton:disabled { color: #9a8468; }
+QToolButton#BPause { color: #3a2410; font-size: 9pt; font-weight: bold; border-radius: 29px;
                      border: 2px solid #7a5a20;
                      background: qradialgradient(cx:0.5, cy:0.35, radius:0.7, fx:0.5, fy:0.3,
                      stop:0 #fff3c8, stop:1 #d0a84a); }
 QToolButton#BPause:hover { border-color: #fff0b0; }
 QToolButton#BPause:disabled { color: #7a6a50; }
-QPushButton#BPositionen { color: #f0e6c8; font-size: 11px; padding: 3px 10px 3px 6px;
-                          border: 1px solid #a8884a; border-radius: 5px; background: rgba(0, 0, 0, 90); }
+QPushButton#BPositionen { color: #f0e6c8; font-size: 9pt; padding: 3px 10px 3px 6px;
+                          border: 1px solid #a8884a; border-radius: 5px; background: rgba(0, 0, 0, 150); }
 QPushButton#BPositionen:hover { background: rgba(0, 0, 0, 140); }
-QLabel#LF1, QLabel#LFenstergroesse { color: rgba(240, 230, 200, 200); font-size: 11px; }
+QLabel#LF1, QLabel#LFenstergroesse { color: #f0e6c8; font-size: 9pt; background: rgba(0, 0, 0, 110);
+                                     border-radius: 4px; padding: 1px 4px; }
 QSlider#Track1::groove:horizontal { height: 4px; background: rgba(0, 0, 0, 120); border-radius: 2px; }
 QSlider#Track1::handle:horizontal { width: 12px; margin: -6px 0; border-radius: 6px;
                                     background: #e0c068; border: 1px solid #7a5a20; }
@@ -71,21 +74,26 @@ TableWindow::TableWindow(Table& table, CardPainter& cards, QWidget* parent)
     setWindowTitle(QStringLiteral("Tavexo 1.1.1.0"));
     help::SetHelpContext(this, help::TableWindow);
     setStyleSheet(QString::fromLatin1(WINDOW_STYLE));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) screen_ = screen->geometry();
+    // The work area: the window manager's panels stay visible beside the table.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        screen_ = screen->availableGeometry();
 
     BuildMenu();
-    auto* toolBar = new QToolBar(this);
-    toolBar->setObjectName(QStringLiteral("ToolBar"));
-    toolBar->setMovable(false);
-    toolBar->setFloatable(false);
-    toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
-    panel_ = new TopPanel(toolBar);
-    toolBar->addWidget(panel_);
-    addToolBar(Qt::TopToolBarArea, toolBar);
-    panel_->setEnabled(false);
+    // The tool bar's buttons above the table, in one column with it: the
+    // buttons give way to icons alone when the window is narrow (the
+    // slider's small sizes), rather than holding the window wide.
+    auto* body = new QWidget(this);
+    body->setObjectName(QStringLiteral("Fenster"));
+    auto* column = new QVBoxLayout(body);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    panel_ = new TopPanel(body);
+    column->addWidget(panel_);
+    area_ = new TableArea(body);
+    column->addWidget(area_, 1);
+    setCentralWidget(body);
+    SetToolbarEnabled(false);
 
-    area_ = new TableArea(this);
-    setCentralWidget(area_);
     for (int box = 1; box <= BOX_COUNT; ++box) {
         frames_[box - 1] = new BoxFrame(box, cards, area_);
         ConnectFrame(frames_[box - 1]);
@@ -94,7 +102,10 @@ TableWindow::TableWindow(Table& table, CardPainter& cards, QWidget* parent)
     connect(dealer_, &DealerFrame::moved, this, &TableWindow::PlacePauseControls);
     BuildTableControls();
     ConnectCommands();
-    connect(area_, &TableArea::resized, this, &TableWindow::PlaceBottomControls);
+    connect(area_, &TableArea::resized, this, [this] {
+        PlaceBottomControls();
+        KeepFramesOnTable();
+    });
 }
 
 TableWindow::~TableWindow() = default;
@@ -294,22 +305,71 @@ void TableWindow::closeEvent(QCloseEvent* event) {
 
 // --- layout ---
 
+QMargins TableWindow::FrameMargins() const {
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
+}
+
 void TableWindow::SetOuterGeometry(const QRect& bounds) {
     outerBounds_ = bounds;
-    // The window frame is known only once the window is on the screen;
-    // until then the bounds are taken as they are and applied again when
-    // the window is shown.
-    outerPending_ = !isVisible();
-    const QMargins frame(geometry().left() - frameGeometry().left(),
-                         geometry().top() - frameGeometry().top(),
-                         frameGeometry().right() - geometry().right(),
-                         frameGeometry().bottom() - geometry().bottom());
-    setGeometry(bounds.marginsRemoved(frame));
+    layoutSize_ = bounds.size();
+    // move() places the window with its frame, resize() sizes the inside:
+    // the frame comes off the size. Saved and restored alike, so a saved
+    // window comes back exactly where it was.
+    appliedMargins_ = FrameMargins();
+    move(bounds.topLeft());
+    resize(bounds.size().shrunkBy(appliedMargins_));
+    // The window manager tells the frame only some time after the window
+    // is shown; until then the bounds are applied again as it changes.
+    if (!isVisible()) outerPending_ = true;
+}
+
+void TableWindow::SettleOuterGeometry() {
+    if (!outerPending_) return;
+    if (FrameMargins() != appliedMargins_) SetOuterGeometry(outerBounds_);
 }
 
 void TableWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (outerPending_) SetOuterGeometry(outerBounds_);
+    if (!outerPending_) return;
+    SettleOuterGeometry();
+    // The frame's size arrives with one of the next window-manager events;
+    // after a second the window is the user's to resize.
+    for (int ms : {50, 200, 600}) QTimer::singleShot(ms, this, [this] { SettleOuterGeometry(); });
+    QTimer::singleShot(1000, this, [this] {
+        SettleOuterGeometry();
+        outerPending_ = false;
+    });
+}
+
+void TableWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    SettleOuterGeometry();
+}
+
+void TableWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    SettleOuterGeometry();
+    if (!built_ || !isVisible() || outerPending_) return;
+    // Resized or maximised by the window manager: the frames are laid out
+    // for the new size, as the slider does.
+    const QSize outer = frameGeometry().size();
+    if (outer == layoutSize_) return;
+    layoutSize_ = outer;
+    SetDefaultPlaces(outer.width(), outer.height());
+    PlaceFramesAtDefaults();
+    PlacePauseControls();
+}
+
+void TableWindow::KeepFramesOnTable() {
+    // Only a table that has its real size can say where its edge is.
+    if (!built_ || !isVisible()) return;
+    const QSize table = area_->size();
+    for (BoxFrame* frame : frames_) frame->move(ClampToTable(frame->pos(), frame->size(), table));
+    dealer_->move(ClampToTable(dealer_->pos(), dealer_->size(), table));
+    PlacePauseControls();
 }
 
 void TableWindow::ApplyStoredWindow(const TWindowPositions& positions) {
@@ -320,10 +380,14 @@ void TableWindow::ApplyStoredWindow(const TWindowPositions& positions) {
     track1_->setValue(std::clamp<int>(positions.sliderPosition, SLIDER_MIN, SLIDER_MAX));
 }
 
-void TableWindow::ComputeLayout(int w, int h) {
+void TableWindow::SetDefaultPlaces(int w, int h) {
     const TableLayout layout = tavexo::ComputeLayout(w, h);
     defaultBoxes_ = layout.boxes;
     defaultDealer_ = layout.dealer;
+}
+
+void TableWindow::ComputeLayout(int w, int h) {
+    SetDefaultPlaces(w, h);
     resize(w, height());
 }
 
@@ -347,9 +411,13 @@ void TableWindow::BuildTable(const LoadedWindowPositions& stored) {
     for (int box = 1; box <= BOX_COUNT; ++box) Frame(box)->UnitsEdit()->setValue(1);
     PlacePauseControls();
     PlaceBottomControls();
+    built_ = true;
 }
 
 void TableWindow::SizeSliderReleased() {
+    // A maximised window takes no size of its own.
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        setWindowState(Qt::WindowNoState);
     const QRect bounds = SliderWindowGeometry(screen_, track1_->value());
     ComputeLayout(bounds.width(), bounds.height());
     area_->hide();
@@ -393,7 +461,9 @@ void TableWindow::SaveWindowPositions() {
 }
 
 void TableWindow::SetToolbarEnabled(bool enabled) {
+    // The menu too: nothing may start behind the start screen.
     panel_->setEnabled(enabled);
+    menuBar()->setEnabled(enabled);
 }
 
 // --- TableView ---
@@ -449,6 +519,9 @@ void TableWindow::SetBoxName(int box, const std::string& text) {
 void TableWindow::SetBoxActive(int box, bool active, bool frameVisible) {
     Frame(box)->SetActive(active, frameVisible);
 }
+void TableWindow::ShowRoundOutcome(int box, RoundOutcome outcome, const std::string& amount) {
+    Frame(box)->ShowOutcome(outcome, QString::fromStdString(amount));
+}
 void TableWindow::ShowDealerCard(int n, CardCode code) {
     dealer_->ShowCard(n, code);
 }
@@ -467,9 +540,15 @@ void TableWindow::SetCounts(const std::string& running, const std::string& relat
 void TableWindow::SetTrainingPanel(bool trainingVisible, bool countsVisible) {
     dealer_->SetTrainingPanel(trainingVisible, countsVisible);
 }
+void TableWindow::ShowShuffling(bool shuffling) {
+    dealer_->SetShuffling(shuffling);
+}
 
 void TableWindow::ClearCards() {
-    for (BoxFrame* frame : frames_) frame->ClearCards();
+    for (BoxFrame* frame : frames_) {
+        frame->ClearCards();
+        frame->ClearOutcome();
+    }
     dealer_->ClearCards();
 }
 

@@ -38,7 +38,8 @@ class TableWindow : public QMainWindow, public TableView {
     ~TableWindow() override;
 
     // --- start-up ---
-    // The screen the window sizes itself by (the primary screen by default).
+    // The screen area the window sizes itself by (the primary screen's work
+    // area by default).
     void SetScreenGeometry(const QRect& screen) { screen_ = screen; }
     QRect ScreenGeometry() const { return screen_; }
     // Where "Positionen speichern" writes "Hauptfenster.tvxo".
@@ -96,12 +97,14 @@ class TableWindow : public QMainWindow, public TableView {
     void SetDecisionsText(int box, const std::string& text) override;
     void SetBoxName(int box, const std::string& text) override;
     void SetBoxActive(int box, bool active, bool frameVisible) override;
+    void ShowRoundOutcome(int box, RoundOutcome outcome, const std::string& amount) override;
     void ShowDealerCard(int n, CardCode code) override;
     void SetDealerTotal(const std::string& text) override;
     void SetRoundLabel(const std::string& text) override;
     void SetHint(const std::string& text) override;
     void SetCounts(const std::string& running, const std::string& relative) override;
     void SetTrainingPanel(bool trainingVisible, bool countsVisible) override;
+    void ShowShuffling(bool shuffling) override;
     void ClearCards() override;
     void SetIdleControls(bool idle) override;
     void SetPaused(bool paused) override;
@@ -117,6 +120,8 @@ class TableWindow : public QMainWindow, public TableView {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void BuildMenu();
@@ -125,6 +130,10 @@ class TableWindow : public QMainWindow, public TableView {
     void ConnectCommands();
     void PlaceBottomControls();
     void PlaceFramesAtDefaults();
+    void SetDefaultPlaces(int w, int h);
+    QMargins FrameMargins() const;
+    void SettleOuterGeometry();
+    void KeepFramesOnTable();
     void StartClicked();
     void KeyAction(Action action);
     void OpenWindow(SecondaryWindow kind, const QString& what);
@@ -156,7 +165,11 @@ class TableWindow : public QMainWindow, public TableView {
     QPoint defaultDealer_;
 
     QRect outerBounds_;
+    QMargins appliedMargins_;
     bool outerPending_ = false;
+    // The outer size the default places were computed for.
+    QSize layoutSize_;
+    bool built_ = false;
 
     bool inRun_ = false;
     bool closeAfterRun_ = false;

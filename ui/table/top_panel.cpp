@@ -1,6 +1,7 @@
 #include "ui/table/top_panel.h"
 
 #include <QHBoxLayout>
+#include <QResizeEvent>
 #include <QToolButton>
 
 #include "ui/common/tool_icons.h"
@@ -8,6 +9,14 @@
 namespace tavexo {
 
 namespace {
+
+// A caption as it reads: the mnemonic's "&" gone, "&&" a plain "&".
+QString PlainCaption(QString caption) {
+    caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    caption.remove(QLatin1Char('&'));
+    caption.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return caption;
+}
 
 QToolButton* Button(QWidget* parent, QHBoxLayout* row, const char* name, const QString& caption,
                     ToolIcon icon) {
@@ -19,6 +28,7 @@ QToolButton* Button(QWidget* parent, QHBoxLayout* row, const char* name, const Q
     button->setToolButtonStyle(caption.isEmpty() ? Qt::ToolButtonIconOnly
                                                  : Qt::ToolButtonTextUnderIcon);
     button->setAutoRaise(true);
+    if (!caption.isEmpty()) button->setToolTip(PlainCaption(caption));
     row->addWidget(button);
     return button;
 }
@@ -27,6 +37,7 @@ QToolButton* Button(QWidget* parent, QHBoxLayout* row, const char* name, const Q
 
 TopPanel::TopPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("POben"));
+    setAttribute(Qt::WA_StyledBackground);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(6, 2, 6, 2);
     row->setSpacing(2);
@@ -51,6 +62,36 @@ TopPanel::TopPanel(QWidget* parent) : QWidget(parent) {
     row->addStretch(1);
     bHelp = Button(this, row, "BHelp", QString(), ToolIcon::Hilfe);
     bHelp->setToolTip(QStringLiteral("Hilfe"));
+    bHelp->setAccessibleName(QStringLiteral("Hilfe"));
+}
+
+int TopPanel::CaptionedWidth() const {
+    return captionedWidth_;
+}
+
+QSize TopPanel::minimumSizeHint() const {
+    // The pictures alone, with room for the style's padding and frame.
+    const QMargins m = layout()->contentsMargins();
+    int width = m.left() + m.right();
+    for (const QToolButton* button : findChildren<QToolButton*>())
+        width += button->iconSize().width() + 16 + layout()->spacing();
+    return QSize(width, QWidget::minimumSizeHint().height());
+}
+
+void TopPanel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // Measured while the captions show, so the fonts of the style count.
+    if (!compact_) captionedWidth_ = layout()->sizeHint().width();
+    SetCompact(width() < captionedWidth_);
+}
+
+void TopPanel::SetCompact(bool compact) {
+    if (compact == compact_) return;
+    compact_ = compact;
+    for (QToolButton* button : findChildren<QToolButton*>()) {
+        if (button->text().isEmpty()) continue;
+        button->setToolButtonStyle(compact ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextUnderIcon);
+    }
 }
 
 }  // namespace tavexo

@@ -13,6 +13,12 @@ class TopPanel : public QWidget {
   public:
     explicit TopPanel(QWidget* parent);
 
+    // The width the buttons need with their captions; narrower, they show
+    // their pictures alone (each caption stays its tooltip).
+    int CaptionedWidth() const;
+    bool IsCompact() const { return compact_; }
+    QSize minimumSizeHint() const override;
+
     QToolButton* bBeenden;
     QToolButton* bStart;
     QToolButton* bStop;
@@ -25,6 +31,15 @@ class TopPanel : public QWidget {
     QToolButton* bNeues;       // "bsSkinSpeedButton1"
     QToolButton* bLiveTische;  // "bsSkinSpeedButton2"
     QToolButton* bHelp;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void SetCompact(bool compact);
+
+    bool compact_ = false;
+    int captionedWidth_ = 0;
 };
 
 }  // namespace tavexo
