@@ -150,6 +150,11 @@ inline constexpr std::array<int32_t, 5> InsuranceIndex = {3, 5, 7, 10, 1000};
 enum class TableFamily { ActAbove, Hit };
 std::string CellText(TableFamily family, int32_t entry);
 
+// What a strategy grid decides, and on which kind of hand; for the grids'
+// explanations in words.
+enum class GridAction { Hit, Double, Split, Surrender };
+enum class HandKind { Hard, Soft, Pair };
+
 // One strategy grid of the training centre, G1..G8, as data.
 struct StrategyGridSpec {
     const char* name;                    // "G1".."G8"
@@ -162,6 +167,8 @@ struct StrategyGridSpec {
     TableFamily family;
     int32_t (*lookup)(int row, int dealer);
     int labelColumnWidth;  // pixels of column 0; 0 keeps the grid's own width
+    GridAction action;
+    HandKind hand;
 
     int ColumnCount() const { return static_cast<int>(columns.size()) + 1; }
     int RowCount() const { return static_cast<int>(rows.size()) + 1; }

@@ -30,6 +30,8 @@
 #include "ui/statistics/statistics_window.h"
 #include "ui/table/table_layout.h"
 #include "ui/table/table_window.h"
+#include "ui/training/strategy_hints_window.h"
+#include "ui/training/training_centre_window.h"
 
 namespace tavexo {
 
@@ -86,6 +88,7 @@ void Program::Start() {
     // Shown fully transparent behind the start screen; "Weiter" fades it in.
     window_->setWindowOpacity(0.0);
     window_->show();
+    ShowTableWindow();
     start_->raise();
     start_->SetInitializationDone(true);
 }
@@ -116,6 +119,16 @@ void Program::RegisterWindows() {
     windows.Register(SecondaryWindow::LiveTables,
                      [this, services] { return new LiveTablesWindow(services(), window_.get()); });
     windows.CreateHidden(SecondaryWindow::LiveTables);
+    windows.Register(SecondaryWindow::TrainingCentre, [this, &windows] {
+        return new TrainingCentreWindow(table_, folders_.settingsFolder, windows);
+    });
+    windows.Register(SecondaryWindow::StrategyHints, [this] {
+        auto* hints =
+            new StrategyHintsWindow(table_, QString::fromStdString(folders_.trainingFolder));
+        QObject::connect(window_.get(), &TableWindow::gridChanged, hints,
+                         &StrategyHintsWindow::GridChanged);
+        return hints;
+    });
     windows.Register(SecondaryWindow::CountingDrill, [this] {
         auto* drill =
             new CountingDrillWindow(host_, cards_, folders_.trainingFolder, window_.get());
@@ -132,6 +145,14 @@ void Program::RegisterWindows() {
         return QStringLiteral(
             "Die Zählübung läuft. Ein Spiel am Tisch kann erst starten, wenn sie gestoppt ist.");
     });
+}
+
+// The windows that exist from the table window's first showing on: the
+// hints log must be there before the first hint.
+void Program::ShowTableWindow() {
+    WindowOpener& windows = window_->Windows();
+    windows.CreateHidden(SecondaryWindow::TrainingCentre);
+    windows.CreateHidden(SecondaryWindow::StrategyHints);
 }
 
 // The help is looked for while the start screen stands, so that the table

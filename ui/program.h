@@ -90,6 +90,7 @@ class Program {
   private:
     void CreateTableWindow();
     void RegisterWindows();
+    void ShowTableWindow();
     void CreateHelp();
     StatisticsWindow* CreateStatisticsWindow();
 

@@ -82,6 +82,7 @@ class HelpWindowTest : public QObject {
     void fontSizeIsKeptForTheNextStart();
     void aPresentHelpFileNeverOffersTheDownload();
     void aMissingHelpFileLeadsToTheDownloadWindow();
+    void anUnwritableCacheStillShowsTheHelp();
     void downloadWithoutConnectionStopsWithAMessage();
     void aBrokenDownloadReplacesNothing();
     void aGoodDownloadMakesF1WorkAtOnce();
@@ -373,6 +374,23 @@ void HelpWindowTest::aMissingHelpFileLeadsToTheDownloadWindow() {
     QTest::mouseClick(offer->findChild<QPushButton*>(QStringLiteral("BSchliessen")),
                       Qt::LeftButton);
     QTRY_VERIFY(help_->DownloadWindow() == nullptr);  // closing destroys it
+}
+
+void HelpWindowTest::anUnwritableCacheStillShowsTheHelp() {
+    HelpSystem::Setup setup;
+    setup.helpFolders = StandardHelpFolders(data_.path());
+    // A collection below a plain file can never be created.
+    QTemporaryDir elsewhere;
+    QFile blocker(elsewhere.filePath(QStringLiteral("blocked")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    setup.collectionFile = elsewhere.filePath(QStringLiteral("blocked/hilfe.qhc"));
+    help_ = std::make_unique<HelpSystem>(std::move(setup), download_);
+    help_->SetMainWindow(table_.get());
+    QVERIFY(help_->FindHelpFile());
+    help_->ShowHelpContext(CountingDrill);
+    QCOMPARE(ShownPage(), QStringLiteral("ueben.html"));
+    QVERIFY(help_->DownloadWindow() == nullptr);
 }
 
 void HelpWindowTest::downloadWithoutConnectionStopsWithAMessage() {

@@ -2,6 +2,10 @@
 
 namespace tavexo {
 
+WindowOpener::~WindowOpener() {
+    for (auto& [kind, window] : windows_) delete window.data();
+}
+
 void WindowOpener::Register(SecondaryWindow kind, Factory factory) {
     factories_[kind] = std::move(factory);
 }

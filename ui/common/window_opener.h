@@ -32,6 +32,13 @@ class WindowOpener {
   public:
     using Factory = std::function<QWidget*()>;
 
+    WindowOpener() = default;
+    // The windows it made go with it: they may point at things (the table,
+    // the settings) that live no longer than their opener.
+    ~WindowOpener();
+    WindowOpener(const WindowOpener&) = delete;
+    WindowOpener& operator=(const WindowOpener&) = delete;
+
     void Register(SecondaryWindow kind, Factory factory);
     bool IsRegistered(SecondaryWindow kind) const;
 

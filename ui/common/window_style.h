@@ -13,6 +13,9 @@ inline const QColor STYLE_CREAM_TEXT(0xf0, 0xe6, 0xc8);
 inline const QColor STYLE_GOLD(0xe0, 0xc0, 0x68);
 inline const QColor STYLE_GRID_BACKGROUND(0xfb, 0xf7, 0xea);
 inline const QColor STYLE_GRID_TEXT(0x1e, 0x1a, 0x12);
+// A grid cell that needs the eye now (a strategy index the count has passed);
+// the grid text stays readable on it.
+inline const QColor STYLE_LIVE_CELL(0xf2, 0xc9, 0x4c);
 // The fixed first column of a grid (round numbers, row labels).
 inline const QColor STYLE_GRID_FIXED(0xe8, 0xdf, 0xc4);
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include "ui/help/centre_over.h"
@@ -42,6 +43,18 @@ HelpSystem::~HelpSystem() {
 bool HelpSystem::FindHelpFile() {
     const QString file = help::FindHelpFile(setup_.helpFolders);
     helpMissing_ = file.isEmpty() || !catalog_->Open(file);
+    if (!file.isEmpty() && helpMissing_ && !fallbackFolder_) {
+        // The help is there but the per-user collection cannot be written
+        // (a full or read-only cache): a private collection for this run
+        // still shows it, rather than offering a download that cannot help.
+        fallbackFolder_ = std::make_unique<QTemporaryDir>();
+        if (fallbackFolder_->isValid()) {
+            window_.reset();
+            catalog_ = std::make_unique<HelpCatalog>(
+                fallbackFolder_->filePath(QStringLiteral("hilfe.qhc")));
+            helpMissing_ = !catalog_->Open(file);
+        }
+    }
     return !helpMissing_;
 }
 

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+class QTemporaryDir;
 class QWidget;
 
 namespace tavexo::help {
@@ -68,6 +69,7 @@ class HelpSystem : public QObject {
 
     Setup setup_;
     HelpDownloadService& download_;
+    std::unique_ptr<QTemporaryDir> fallbackFolder_;
     std::unique_ptr<HelpCatalog> catalog_;
     std::unique_ptr<HelpWindow> window_;
     QPointer<HelpDownloadWindow> downloadWindow_;
