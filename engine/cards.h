@@ -93,4 +93,16 @@ inline HandTotal TotalOf(const CardCode* cards, int count) {
     return HandTotal{soft ? hard + 10 : hard, soft};
 }
 
+// The same rule card by card: with every ace as 1 a hand's hard sum only
+// grows, and one ace counts 11 while that keeps it at 21 or less. Adds
+// `code` to a hand whose total so far is `before`.
+inline HandTotal WithCard(HandTotal before, CardCode code) {
+    // Bitwise rather than short-circuit: the cards decide, and a branch
+    // predictor cannot guess them.
+    const int value = CardHardValue(code);
+    const int hard = before.total - 10 * static_cast<int>(before.soft) + value;
+    const bool soft = (before.soft | (value == 1)) & (hard <= 11);
+    return HandTotal{hard + 10 * static_cast<int>(soft), soft};
+}
+
 }  // namespace tavexo

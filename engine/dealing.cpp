@@ -47,12 +47,9 @@ void Table::ShowBoxCard(int box, int hand, CardCode code) {
 [[gnu::always_inline]] inline void Table::AfterBoxCard(int box, int hand) {
     TPlayerBox& b = Box(box);
     THand& h = b.Hand(hand);
-    // The hand total rule, card by card: with every ace as 1 the hand's hard
-    // sum only grows, and one ace counts 11 while that keeps it at 21 or less.
-    const int value = CardHardValue(h.cards[h.cardCount - 1]);
-    const int hard = (h.soft ? h.total - 10 : h.total) + value;
-    h.soft = (h.soft || value == 1) && hard <= 11;
-    h.total = h.soft ? hard + 10 : hard;
+    const HandTotal t = WithCard(HandTotal{h.total, h.soft}, h.cards[h.cardCount - 1]);
+    h.total = t.total;
+    h.soft = t.soft;
     b.isSoft = h.soft;
     if (view_ != nullptr) ShowHandTotal(box, hand);
 

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "stats/count_ratio.h"
+
 namespace tavexo {
 
 // The Hi-Lo count of the shoe in play; reset with every new shoe.
@@ -36,6 +38,18 @@ inline constexpr std::array<double, 9> INVERSE_DECKS = {
 
 }  // namespace detail
 
+// The relative count of a running count and the decks left, as a float.
+inline float RelativeCountOf(CountRatio ratio) {
+    if (ratio.decks == 0) return static_cast<float>(2 * ratio.running);
+    return static_cast<float>(ratio.running * detail::INVERSE_DECKS[ratio.decks]);
+}
+
+// The parts of the relative count when `remaining` cards (0 .. 8 decks) are
+// left in the shoe.
+inline CountRatio CountRatioAt(int32_t runningCount, int32_t remaining) {
+    return CountRatio{runningCount, detail::DECKS_LEFT[remaining]};
+}
+
 // The relative count exactly as ComputeRelativeCount gives it, cheap enough
 // for every card: the decks come from a table rather than through the
 // floating-point environment's rounding, and the running count is
@@ -47,9 +61,7 @@ inline float RelativeCountAt(int32_t runningCount, int32_t shoeTotal, int32_t sh
     if (remaining < 0 || remaining > 8 * 52) {
         return ComputeRelativeCount(runningCount, shoeTotal, shoePosition);
     }
-    const int decks = detail::DECKS_LEFT[remaining];
-    if (decks == 0) return static_cast<float>(2 * runningCount);
-    return static_cast<float>(runningCount * detail::INVERSE_DECKS[decks]);
+    return RelativeCountOf(CountRatioAt(runningCount, remaining));
 }
 
 }  // namespace tavexo

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <random>
 
 namespace tavexo {
 
@@ -61,7 +62,7 @@ ShoeShuffler::ShoeShuffler(uint64_t seed) : seed_(seed), rng_(seed) {}
 int ShoeShuffler::UniformBelow(int bound) {
     // Rejection sampling keeps every index equally likely.
     const uint64_t range = static_cast<uint64_t>(bound);
-    const uint64_t limit = std::mt19937_64::max() - std::mt19937_64::max() % range;
+    const uint64_t limit = MersenneTwister64::max() - MersenneTwister64::max() % range;
     uint64_t r;
     do {
         r = rng_();

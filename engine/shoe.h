@@ -3,10 +3,10 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <random>
 #include <vector>
 
 #include "engine/cards.h"
+#include "engine/mersenne_twister.h"
 
 namespace tavexo {
 
@@ -56,7 +56,7 @@ class ShoeShuffler {
     int FillStacked(TShoe& shoe, int decks);
 
     uint64_t seed_;
-    std::mt19937_64 rng_;
+    MersenneTwister64 rng_;
     std::vector<CardCode> stacked_;
     std::optional<int> stackedCut_;
 };

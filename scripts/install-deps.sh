@@ -13,6 +13,7 @@ PACKAGES=(
     xvfb xauth imagemagick poppler-utils sox espeak-ng
     python3 python3-openpyxl
     fonts-dejavu-core fonts-dejavu-extra
+    libopenmpi-dev openmpi-bin
 )
 
 missing=()

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "sim/process_share.h"
 #include "sim/sim_options.h"
 #include "sim/simulator.h"
 #include "sim/summary.h"
@@ -55,18 +56,30 @@ uint64_t EntropySeed() {
 
 int main(int argc, char** argv) {
     using namespace tavexo::sim;
+    // Under mpirun or srun the processes share the blocks; the first prints.
+    ProcessShare share(argc, argv);
     const ParsedOptions parsed = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.error.empty()) {
-        std::cerr << parsed.error << '\n';
+        if (share.First()) std::cerr << parsed.error << '\n';
         return 2;
     }
     const SimOptions& options = parsed.options;
     if (options.help) {
-        std::cout << UsageText();
+        if (share.First()) std::cout << UsageText();
         return 0;
+    }
+#ifndef TAVEXO_SIM_MPI
+    if (StartedByMpiLauncher()) {
+        std::cerr << "tavexo-sim: built without MPI; every process plays the whole simulation\n";
+    }
+#endif
+    if (share.Size() > 1 && !options.trace.empty()) {
+        if (share.First()) std::cerr << "tavexo-sim: --trace needs a single process\n";
+        return 2;
     }
 
     SimControl control;
+    share.ShareBlocks(control);
     std::ofstream trace;
     if (!options.trace.empty()) {
         trace.open(options.trace, std::ios::binary | std::ios::trunc);
@@ -77,26 +90,34 @@ int main(int argc, char** argv) {
         }
         control.trace = &trace;
     }
-    Progress progress(options.rounds);
-    control.progress = [&progress](int64_t done, double seconds) {
-        progress.Update(done, seconds);
-    };
+    // The first process shows its own share's progress for all.
+    Progress progress(options.rounds / share.Size());
+    if (share.First()) {
+        control.progress = [&progress](int64_t done, double seconds) {
+            progress.Update(done, seconds);
+        };
+    }
 
-    const uint64_t seed = options.seed ? *options.seed : EntropySeed();
-    const SimReport report = RunSimulation(options, seed, control);
+    const uint64_t seed = share.AgreedSeed(options.seed ? *options.seed : EntropySeed());
+    SimReport report = RunSimulation(options, seed, control);
     progress.End();
+    share.Combine(report);
 
+    int code = 0;
     if (trace.is_open()) {
         trace.close();
         if (!trace) {
             std::cerr << "tavexo-sim: writing the trace file \"" << options.trace << "\" failed\n";
-            return 1;
+            code = 1;
         }
     }
-    if (options.json) {
-        PrintJson(std::cout, options, report);
-    } else {
-        PrintSummary(std::cout, options, report);
+    if (share.First() && code == 0) {
+        if (options.json) {
+            PrintJson(std::cout, options, report);
+        } else {
+            PrintSummary(std::cout, options, report);
+        }
+        code = report.note.empty() ? 0 : 1;
     }
-    return report.note.empty() ? 0 : 1;
+    return share.AgreedExitCode(code);
 }

@@ -31,7 +31,12 @@ struct BlockOutput {
 
 // Plays one block: a fresh table with robot boxes 1..options.boxes, each
 // with the starting capital, runs of the round cycle until the block's
-// rounds are played (the stop is requested during the last one).
+// rounds are played (the stop is requested during the last one). The robot
+// rounds play it unless options.tableEngine asks for the table engine; both
+// give the same output, to the byte.
 BlockOutput RunBlock(const SimOptions& options, const BlockPlan& plan);
+
+// The note of a block whose boxes could no longer pay a stake.
+std::string NoStakeNote(int64_t lastRound);
 
 }  // namespace tavexo::sim

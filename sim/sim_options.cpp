@@ -122,6 +122,30 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
          [&](const std::string& n, const std::string& v) {
              return ParseInRange(n, v, 1, MAX_THREADS, o.threads);
          }},
+        {"--bankroll",
+         [&](const std::string& n, const std::string& v) {
+             double bankroll = 0.0;
+             if (!ParseWhole(v, bankroll) || !std::isfinite(bankroll) || bankroll < 1.0 ||
+                 bankroll > MAX_BANKROLL) {
+                 return RangeError(n, "a number of units from 1 to 1000000", v);
+             }
+             o.bankroll = bankroll;
+             return std::string();
+         }},
+        {"--ror-trips",
+         [&](const std::string& n, const std::string& v) {
+             return ParseInRange<uint64_t>(n, v, 0, MAX_ROR_TRIPS, o.rorTrips);
+         }},
+        {"--hands-per-hour",
+         [&](const std::string& n, const std::string& v) {
+             double hands = 0.0;
+             if (!ParseWhole(v, hands) || !std::isfinite(hands) || hands <= 0.0 ||
+                 hands > 10000.0) {
+                 return RangeError(n, "a number of rounds above 0, up to 10000", v);
+             }
+             o.handsPerHour = hands;
+             return std::string();
+         }},
         {"--trace",
          [&](const std::string& n, const std::string& v) {
              if (v.empty()) return RangeError(n, "a file name", v);
@@ -146,13 +170,15 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
             o.help = true;
             continue;
         }
-        if (name == "--json" || flags.count(name) > 0) {
+        if (name == "--json" || name == "--table-engine" || flags.count(name) > 0) {
             if (value) {
                 parsed.error = "tavexo-sim: " + name + " takes no value (see --help)";
                 return parsed;
             }
             if (name == "--json") {
                 o.json = true;
+            } else if (name == "--table-engine") {
+                o.tableEngine = true;
             } else {
                 *flags.at(name) = false;
             }
@@ -201,7 +227,16 @@ bet ramp and the rules are worth.
   --seed S                   fixed seed (default: drawn from entropy, printed)
   --threads N                tables played in parallel (1)
   --trace FILE               write every shoe and settled box-round as JSON Lines
+  --bankroll B               bankroll in units for the risk of ruin, per box and
+                             for all boxes together (none)
+  --ror-trips N              bankroll trips drawn from the results to simulate
+                             the risk of ruin, 0 for none (1000)
+  --hands-per-hour H         rounds played an hour, for the win and spread an
+                             hour (100)
   --json                     print the summary as one JSON object
+  --table-engine             play through the table engine of the table window
+                             instead of the simulator's robot rounds (same
+                             output to the byte, slower; for comparison)
   --help                     this text
 
 Every 10000 rounds form one block, played by a table of its own with its own

@@ -27,6 +27,14 @@ struct SimOptions {
     int threads = 1;
     std::string trace;  // empty: no trace
     bool json = false;
+    // The analysis: a bankroll in units for the risk of ruin, the bankroll
+    // trips drawn for its simulation, and the rounds played an hour.
+    std::optional<double> bankroll;
+    uint64_t rorTrips = 1000;
+    double handsPerHour = 100.0;
+    // Play through the table engine, as the table window does, rather than
+    // through the robot rounds (same output, slower; for comparison).
+    bool tableEngine = false;
     bool help = false;
 };
 
@@ -36,6 +44,8 @@ inline constexpr double MAX_CAPITAL = 4000000.0;
 inline constexpr int32_t MAX_UNIT = 1000;
 inline constexpr int MAX_THREADS = 256;
 inline constexpr int64_t MAX_ROUNDS = 1000000000000LL;
+inline constexpr double MAX_BANKROLL = 1000000.0;
+inline constexpr uint64_t MAX_ROR_TRIPS = 10000000;
 
 struct ParsedOptions {
     SimOptions options;

@@ -44,6 +44,8 @@ BoxTally& BoxTally::operator+=(const BoxTally& o) {
         buckets[k].games += o.buckets[k].games;
         buckets[k].result += o.buckets[k].result;
     }
+    betBins += o.betBins;
+    results += o.results;
     return *this;
 }
 
@@ -51,6 +53,7 @@ SimTally& SimTally::operator+=(const SimTally& o) {
     rounds += o.rounds;
     for (int b = 0; b < BOX_COUNT; ++b) boxes[b] += o.boxes[b];
     roundResults += o.roundResults;
+    roundHistogram += o.roundHistogram;
     return *this;
 }
 

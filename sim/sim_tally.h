@@ -4,7 +4,9 @@
 #include <cstdint>
 
 #include "engine/table_state.h"
+#include "sim/result_histogram.h"
 #include "stats/bucket_stats.h"
+#include "stats/count_bins.h"
 
 namespace tavexo::sim {
 
@@ -65,6 +67,9 @@ struct BoxTally {
     double turnover = 0.0;
     RatioMoments units;  // round results in units of the initial bet
     std::array<BucketTally, BUCKET_COUNT> buckets{};
+    // Rounds, stakes and results in money by the count at the bet.
+    CountBins betBins;
+    BoxResultHistogram results;  // the round results by value
 
     double Result() const { return won + lost; }
     // Counters and money add up; the moments add only where the samples are
@@ -75,11 +80,55 @@ struct BoxTally {
 struct SimTally {
     int64_t rounds = 0;  // rounds in which at least one box was settled
     std::array<BoxTally, BOX_COUNT> boxes{};
-    RatioMoments roundResults;  // per round: the result of all boxes together
+    RatioMoments roundResults;            // per round: the result of all boxes together
+    RoundResultHistogram roundHistogram;  // the same by value
 
     SimTally& operator+=(const SimTally& o);
+    // Hands every counter (uint64_t&, int64_t&) and every sum (double&) to
+    // `visit`, always in the same order: a tally as two flat lists, for
+    // adding up tallies of several processes.
+    template <typename Visitor>
+    void VisitFields(Visitor&& visit);
     // All boxes together, with the error taken over whole rounds.
     BoxTally Total() const;
 };
+
+template <typename Visitor>
+void SimTally::VisitFields(Visitor&& visit) {
+    const auto moments = [&visit](RatioMoments& m) {
+        visit(m.samples);
+        visit(m.sumX);
+        visit(m.sumXX);
+        visit(m.sumXN);
+        visit(m.sumN);
+        visit(m.sumNN);
+    };
+    visit(rounds);
+    for (BoxTally& b : boxes) {
+        for (uint64_t* counter :
+             {&b.games, &b.hands, &b.wins, &b.losses, &b.pushes, &b.busts, &b.blackjacks,
+              &b.doubles, &b.splits, &b.surrenders, &b.insurances}) {
+            visit(*counter);
+        }
+        visit(b.won);
+        visit(b.lost);
+        visit(b.turnover);
+        moments(b.units);
+        for (BucketTally& k : b.buckets) {
+            visit(k.games);
+            visit(k.result);
+        }
+        for (int bin = CountBins::LOWEST; bin <= CountBins::HIGHEST; ++bin) {
+            CountBin& c = b.betBins.At(bin);
+            visit(c.rounds);
+            visit(c.staked);
+            visit(c.result);
+            visit(c.squares);
+        }
+        for (uint64_t& count : b.results.counts) visit(count);
+    }
+    moments(roundResults);
+    for (uint64_t& count : roundHistogram.counts) visit(count);
+}
 
 }  // namespace tavexo::sim

@@ -15,7 +15,8 @@ struct SimReport {
     SimTally tally;
     uint64_t seed = 0;
     double seconds = 0.0;
-    std::string note;  // why the simulation played fewer rounds than asked, if it did
+    std::string note;        // why the simulation played fewer rounds than asked, if it did
+    int64_t noteBlock = -1;  // the block that ended early first, -1 for none
 };
 
 struct SimControl {
@@ -24,6 +25,10 @@ struct SimControl {
     // Called from the calling thread about twice a second while the tables
     // play, with the rounds done so far and the seconds since the start.
     std::function<void(int64_t rounds, double seconds)> progress;
+    // This process's share of the blocks, when several processes share a
+    // simulation: blocks offset, offset + stride, offset + 2 stride, ...
+    int64_t blockOffset = 0;
+    int64_t blockStride = 1;
 };
 
 // Plays options.rounds rounds in blocks, options.threads blocks at a time.

@@ -1,8 +1,12 @@
 #include "sim/summary.h"
 
+#include "sim/analysis.h"
 #include "sim/trace_writer.h"
 
+#include <cmath>
 #include <cstdio>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -93,7 +97,77 @@ void JsonField(std::string& out, const char* key, double value) {
     out += ',';
 }
 
-std::string JsonBox(const BoxTally& t, int box) {
+void JsonOptional(std::string& out, const char* key, std::optional<double> value) {
+    if (value && std::isfinite(*value)) {
+        JsonField(out, key, *value);
+    } else {
+        out += '"';
+        out += key;
+        out += "\":null,";
+    }
+}
+
+// Per 100 rounds and per hour: the win grows with the rounds, the spread
+// with their square root.
+void JsonAnalysis(std::string& out, const ColumnAnalysis& a, const SimOptions& options) {
+    const double sd = std::sqrt(a.units.variance);
+    const double hours = options.handsPerHour;
+    out += "\"analysis\":{";
+    JsonField(out, "win_per_100_rounds_units", 100.0 * a.units.mean);
+    JsonField(out, "win_per_100_rounds_money", 100.0 * a.moneyPerRound);
+    JsonField(out, "sd_per_round_units", sd);
+    JsonField(out, "sd_per_100_rounds_units", 10.0 * sd);
+    JsonOptional(out, "n0_rounds", a.n0);
+    JsonField(out, "win_over_variance", a.winOverVariance);
+    JsonField(out, "hands_per_hour", hours);
+    JsonField(out, "win_per_hour_units", hours * a.units.mean);
+    JsonField(out, "win_per_hour_money", hours * a.moneyPerRound);
+    JsonField(out, "sd_per_hour_units", std::sqrt(hours) * sd);
+    if (options.bankroll) {
+        JsonField(out, "bankroll_units", *options.bankroll);
+        JsonOptional(out, "ror_formula", a.rorFormula);
+        if (a.rorTrips) {
+            JsonField(out, "ror_trips", a.rorTrips->trips);
+            JsonField(out, "ror_ruined_trips", a.rorTrips->ruined);
+            JsonField(out, "ror_unfinished_trips", a.rorTrips->unfinished);
+            JsonField(out, "ror_simulated", a.rorTrips->RuinShare());
+        }
+    }
+    out.back() = '}';
+    out += ',';
+}
+
+void JsonBetBins(std::string& out, const CountBins& bins, double unit) {
+    out += "\"bet_count_bins\":[";
+    uint64_t rounds = 0;
+    for (const BetBinRow& row : BetBinRows(bins)) rounds += row.sums.rounds;
+    bool first = true;
+    for (const BetBinRow& row : BetBinRows(bins)) {
+        if (!first) out += ',';
+        first = false;
+        const CountBin& c = row.sums;
+        const double n = static_cast<double>(c.rounds);
+        const double mean = n > 0.0 ? c.result / unit / n : 0.0;
+        const double square = n > 0.0 ? c.squares / (unit * unit) / n : 0.0;
+        out += "{\"bin\":";
+        out += std::to_string(row.bin);
+        out += ",\"label\":";
+        AppendJsonString(out, row.label);
+        out += ',';
+        JsonField(out, "rounds", c.rounds);
+        JsonField(out, "share", rounds > 0 ? n / static_cast<double>(rounds) : 0.0);
+        JsonField(out, "units_bet", c.staked / unit);
+        JsonField(out, "result_units", c.result / unit);
+        JsonField(out, "result_per_round_units", mean);
+        JsonField(out, "result_per_unit_bet", c.staked > 0.0 ? c.result / c.staked : 0.0);
+        JsonField(out, "sd_per_round_units", std::sqrt(std::max(0.0, square - mean * mean)));
+        out.back() = '}';
+    }
+    out += "],";
+}
+
+std::string JsonBox(const BoxTally& t, int box, const ColumnAnalysis& analysis,
+                    const SimOptions& options) {
     std::string out = "{";
     if (box > 0) JsonField(out, "box", static_cast<uint64_t>(box));
     JsonField(out, "games", t.games);
@@ -114,6 +188,8 @@ std::string JsonBox(const BoxTally& t, int box) {
     JsonField(out, "result_per_turnover_percent", ResultPerTurnover(t));
     JsonField(out, "result_per_round_units", t.units.Mean());
     JsonField(out, "stderr_units", t.units.StdErr());
+    JsonAnalysis(out, analysis, options);
+    JsonBetBins(out, t.betBins, static_cast<double>(options.unit));
     out += "\"buckets\":[";
     for (int k = 0; k < BUCKET_COUNT; ++k) {
         if (k > 0) out += ',';
@@ -135,6 +211,113 @@ std::string JsonBox(const BoxTally& t, int box) {
 double ResultPerTurnover(const BoxTally& t) {
     return t.turnover > 0.0 ? 100.0 * t.Result() / t.turnover : 0.0;
 }
+
+namespace {
+
+std::string OptionalCell(std::optional<double> value, const char* format) {
+    return value && std::isfinite(*value) ? Format(format, *value) : std::string("-");
+}
+
+// The counter's figures, a column per box and one for the table's rounds of
+// all boxes together; then the rounds by the count at the bet.
+void PrintAnalysis(std::ostream& out, const SimOptions& options, const SimReport& report,
+                   const std::vector<Column>& columns) {
+    std::vector<ColumnAnalysis> analyses;
+    for (int box = 1; box <= options.boxes; ++box) {
+        analyses.push_back(AnalyseBox(report.tally.boxes[box - 1], options, report.seed, box));
+    }
+    analyses.push_back(AnalyseAllBoxes(report.tally, options, report.seed));
+    const double hours = options.handsPerHour;
+    using Cell = std::function<std::string(const ColumnAnalysis&)>;
+    std::vector<std::pair<std::string, Cell>> rows = {
+        {"win/100 rounds units",
+         [](const ColumnAnalysis& a) { return Format("%.3f", 100.0 * a.units.mean); }},
+        {"win/100 rounds money",
+         [](const ColumnAnalysis& a) { return Format("%.2f", 100.0 * a.moneyPerRound); }},
+        {"SD/round units",
+         [](const ColumnAnalysis& a) { return Format("%.3f", std::sqrt(a.units.variance)); }},
+        {"SD/100 rounds units",
+         [](const ColumnAnalysis& a) {
+             return Format("%.2f", 10.0 * std::sqrt(a.units.variance));
+         }},
+        {"N0 rounds", [](const ColumnAnalysis& a) { return OptionalCell(a.n0, "%.0f"); }},
+        {"win/variance", [](const ColumnAnalysis& a) { return Format("%.5f", a.winOverVariance); }},
+        {"win/hour units",
+         [hours](const ColumnAnalysis& a) { return Format("%.3f", hours * a.units.mean); }},
+        {"win/hour money",
+         [hours](const ColumnAnalysis& a) { return Format("%.2f", hours * a.moneyPerRound); }},
+        {"SD/hour units",
+         [hours](const ColumnAnalysis& a) {
+             return Format("%.2f", std::sqrt(hours * a.units.variance));
+         }},
+    };
+    if (options.bankroll) {
+        rows.push_back({"RoR formula %", [](const ColumnAnalysis& a) {
+                            return OptionalCell(a.rorFormula
+                                                    ? std::optional<double>(100.0 * *a.rorFormula)
+                                                    : std::nullopt,
+                                                "%.2f");
+                        }});
+        rows.push_back({"RoR trips %", [](const ColumnAnalysis& a) {
+                            return a.rorTrips ? Format("%.2f", 100.0 * a.rorTrips->RuinShare())
+                                              : std::string("-");
+                        }});
+    }
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.0f", hours);
+    out << "analysis (a round of \"total\" is all boxes together; " << buffer << " rounds an hour";
+    if (options.bankroll) {
+        std::snprintf(buffer, sizeof buffer, "%.0f", *options.bankroll);
+        out << "; bankroll " << buffer << " units";
+        if (options.rorTrips > 0) out << ", " << options.rorTrips << " trips to ruin or double";
+    }
+    out << ")\n";
+    PrintHeader(out, "", columns);
+    for (const auto& [label, cell] : rows) {
+        std::snprintf(buffer, sizeof buffer, "%-20s", label.c_str());
+        out << buffer;
+        for (const ColumnAnalysis& a : analyses) {
+            std::snprintf(buffer, sizeof buffer, "%14s", cell(a).c_str());
+            out << buffer;
+        }
+        out << '\n';
+    }
+
+    // All boxes' rounds by the count at their bet.
+    const BoxTally total = report.tally.Total();
+    const std::vector<BetBinRow> bins = BetBinRows(total.betBins);
+    uint64_t rounds = 0;
+    for (const BetBinRow& row : bins) rounds += row.sums.rounds;
+    const double unit = static_cast<double>(options.unit);
+    out << "\nbox-rounds by the count at the bet (all boxes)\n";
+    out << "count          share %     units bet  result/round   result/unit  SD/round\n";
+    for (const BetBinRow& row : bins) {
+        const CountBin& c = row.sums;
+        const double n = static_cast<double>(c.rounds);
+        const double mean = n > 0.0 ? c.result / unit / n : 0.0;
+        const double sd =
+            n > 0.0 ? std::sqrt(std::max(0.0, c.squares / (unit * unit) / n - mean * mean)) : 0.0;
+        // The labels hold multi-byte signs; pad by what is seen.
+        std::string label = row.label;
+        const size_t seen = row.bin < 0 ? label.size() - 2 : label.size();
+        const size_t shown =
+            row.bin == SHOWN_LOWEST_BIN || row.bin == SHOWN_HIGHEST_BIN ? seen - 2 : seen;
+        label += std::string(shown < 9 ? 9 - shown : 0, ' ');
+        std::snprintf(buffer, sizeof buffer, "%9.3f",
+                      rounds > 0 ? 100.0 * n / static_cast<double>(rounds) : 0.0);
+        out << label << buffer;
+        std::snprintf(buffer, sizeof buffer, "%14.0f", c.staked / unit);
+        out << buffer;
+        std::snprintf(buffer, sizeof buffer, "%14.4f", mean);
+        out << buffer;
+        std::snprintf(buffer, sizeof buffer, "%14.4f", c.staked > 0.0 ? c.result / c.staked : 0.0);
+        out << buffer;
+        std::snprintf(buffer, sizeof buffer, "%10.3f", sd);
+        out << buffer << '\n';
+    }
+}
+
+}  // namespace
 
 void PrintSummary(std::ostream& out, const SimOptions& options, const SimReport& report) {
     const SimTally& tally = report.tally;
@@ -178,6 +361,8 @@ void PrintSummary(std::ostream& out, const SimOptions& options, const SimReport&
     };
     for (const auto& [label, cell] : rows) PrintRow(out, label, columns, cell);
     out << '\n';
+    PrintAnalysis(out, options, report, columns);
+    out << '\n';
     PrintHeader(out, "games by count", columns);
     PrintBucketRows(out, columns, true);
     out << '\n';
@@ -199,10 +384,12 @@ void PrintJson(std::ostream& out, const SimOptions& options, const SimReport& re
     json += "\"boxes\":[";
     for (int box = 1; box <= options.boxes; ++box) {
         if (box > 1) json += ',';
-        json += JsonBox(report.tally.boxes[box - 1], box);
+        const BoxTally& t = report.tally.boxes[box - 1];
+        json += JsonBox(t, box, AnalyseBox(t, options, report.seed, box), options);
     }
     json += "],\"total\":";
-    json += JsonBox(report.tally.Total(), 0);
+    json += JsonBox(report.tally.Total(), 0, AnalyseAllBoxes(report.tally, options, report.seed),
+                    options);
     json += "}\n";
     out << json;
 }

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "stats/count_ratio.h"
+
 namespace tavexo {
 
 inline constexpr int BUCKET_COUNT = 9;
@@ -13,19 +15,28 @@ inline constexpr std::array<const char*, BUCKET_COUNT> BUCKET_LABELS = {
     "-1 < Z < 1",   "1 <= Z < 3",   "3 <= Z < 5",   "5 <= Z < 8", "Z >= 8",
     "-1 >= Z > -3", "-3 >= Z > -5", "-5 >= Z > -8", "Z <= -8"};
 
+// Bucket 1..9 of a relative count, given as a float or as a CountRatio.
+// Counted as steps past the buckets' bounds rather than by branches: the
+// count of each box is a coin toss for a branch predictor.
+template <typename Count>
+inline int CountBucketOfCount(const Count& z) {
+    const int up = static_cast<int>(z >= 1) + static_cast<int>(z >= 3) + static_cast<int>(z >= 5) +
+                   static_cast<int>(z >= 8);
+    const int down = static_cast<int>(z <= -1) + static_cast<int>(z <= -3) +
+                     static_cast<int>(z <= -5) + static_cast<int>(z <= -8);
+    // 1 for -1 < z < 1, 2..5 upwards, 6..9 downwards; up and down never
+    // both count.
+    return 1 + up + (down > 0 ? 4 + down : 0);
+}
+
 // Bucket 1..9 of a relative count; 0 for a count that is not a number.
 // Every settled box asks this, so it lives in the header.
 inline int CountBucketOf(float z) {
     if (std::isnan(z)) return 0;
-    if (z > -1.0f && z < 1.0f) return 1;
-    if (z >= 8.0f) return 5;
-    if (z >= 5.0f) return 4;
-    if (z >= 3.0f) return 3;
-    if (z >= 1.0f) return 2;
-    if (z <= -8.0f) return 9;
-    if (z <= -5.0f) return 8;
-    if (z <= -3.0f) return 7;
-    return 6;
+    return CountBucketOfCount(z);
+}
+inline int CountBucketOf(CountRatio z) {
+    return CountBucketOfCount(z);
 }
 
 struct TBucketStats {

@@ -14,8 +14,9 @@ namespace tavexo {
 // on, so it shows what a count is worth.
 struct CountBin {
     uint64_t rounds = 0;
-    double staked = 0.0;  // stakes of the round, insurance included
-    double result = 0.0;  // money won (above zero) or lost
+    double staked = 0.0;   // stakes of the round, insurance included
+    double result = 0.0;   // money won (above zero) or lost
+    double squares = 0.0;  // the results squared, summed: their spread
 };
 
 class CountBins {
@@ -35,15 +36,22 @@ class CountBins {
 
     void Record(float relativeCount, float stake, float result) {
         int bin = 0;
-        if (!BinOf(relativeCount, bin)) return;
+        if (BinOf(relativeCount, bin)) RecordInBin(bin, stake, result);
+    }
+
+    // For a caller that found the bin already (BinOf), as the simulator does
+    // once for all boxes of a round.
+    void RecordInBin(int bin, float stake, float result) {
         CountBin& b = bins_[bin - LOWEST];
         b.rounds += 1;
         b.staked += stake;
         b.result += result;
+        b.squares += static_cast<double>(result) * static_cast<double>(result);
     }
 
     // Bin LOWEST .. HIGHEST.
     const CountBin& At(int bin) const { return bins_[bin - LOWEST]; }
+    CountBin& At(int bin) { return bins_[bin - LOWEST]; }
     void Reset() { bins_ = {}; }
 
     CountBins& operator+=(const CountBins& other) {
@@ -51,6 +59,7 @@ class CountBins {
             bins_[i].rounds += other.bins_[i].rounds;
             bins_[i].staked += other.bins_[i].staked;
             bins_[i].result += other.bins_[i].result;
+            bins_[i].squares += other.bins_[i].squares;
         }
         return *this;
     }

@@ -4,11 +4,111 @@
 
 namespace tavexo {
 
+namespace {
+
+// The surrender, double and hit questions look their entry up by the kind of hand,
+// its total and the dealer's card in one step, in tables drawn from the
+// index tables when the program is built. A hand that the rules never let
+// act (or always let act) gets an entry beyond every count a shoe reaches,
+// so the comparison gives the fixed answer; the lookup saves the chain of
+// range checks, whose outcome depends on the cards and cannot be predicted.
+constexpr int32_t BEYOND_EVERY_COUNT = 1000000;
+constexpr int MAX_KEYED_TOTAL = 21;
+constexpr int HARD_HAND = 0;
+constexpr int SOFT_HAND = 1;
+constexpr int PAIR_OF_SEVENS = 2;  // and PAIR_OF_SEVENS + 1 for eights
+using EntryGrid = std::array<std::array<int32_t, 12>, MAX_KEYED_TOTAL + 1>;
+
+// Surrender while the count is above the entry: only a hard 12..16, a soft
+// 13..16, or a pair of sevens or eights, against a dealer's 8 to ace.
+constexpr std::array<EntryGrid, 4> BuildSurrenderEntries() {
+    std::array<EntryGrid, 4> entries{};
+    for (int kind = 0; kind < 4; ++kind) {
+        for (int total = 0; total <= MAX_KEYED_TOTAL; ++total) {
+            for (int dealer = 0; dealer < 12; ++dealer) {
+                int32_t entry = BEYOND_EVERY_COUNT;
+                if (dealer >= 8 && total >= 12 && total <= 16) {
+                    if (kind == SOFT_HAND && total >= 13) {
+                        entry = SoftSurrenderIndex.At(total, dealer);
+                    } else if (kind == HARD_HAND) {
+                        entry = HardSurrenderIndex.At(total, dealer);
+                    } else if (kind >= PAIR_OF_SEVENS) {
+                        // Sevens and eights have their own row; the hard total
+                        // is not consulted.
+                        entry = PairSurrenderIndex.At(kind - PAIR_OF_SEVENS + 7, dealer);
+                    }
+                }
+                entries[kind][total][dealer] = entry;
+            }
+        }
+    }
+    return entries;
+}
+
+// Hit while the count is below the entry: a soft 12 or less and a hard 11
+// or less always, a soft 19 and a hard 18 or more never.
+constexpr std::array<EntryGrid, 2> BuildHitEntries() {
+    std::array<EntryGrid, 2> entries{};
+    for (int total = 0; total <= MAX_KEYED_TOTAL; ++total) {
+        for (int dealer = 0; dealer < 12; ++dealer) {
+            int32_t soft = total <= 12 ? BEYOND_EVERY_COUNT : -BEYOND_EVERY_COUNT;
+            if (total >= 13 && total <= 18 && dealer >= 2) soft = SoftHitIndex.At(total, dealer);
+            int32_t hard = total <= 11 ? BEYOND_EVERY_COUNT : -BEYOND_EVERY_COUNT;
+            if (total >= 12 && total <= 17 && dealer >= 2) hard = HardHitIndex.At(total, dealer);
+            entries[SOFT_HAND][total][dealer] = soft;
+            entries[HARD_HAND][total][dealer] = hard;
+        }
+    }
+    return entries;
+}
+
+// Double while the count is above the entry, by the rule "Verdoppeln", by
+// whether the hand is judged as soft (soft hands with soft doubling
+// allowed), and by the stored total.
+constexpr int DOUBLE_RULES = static_cast<int>(DoubleTotalSets.size());
+constexpr std::array<std::array<EntryGrid, 2>, DOUBLE_RULES> BuildDoubleEntries() {
+    std::array<std::array<EntryGrid, 2>, DOUBLE_RULES> entries{};
+    for (int choice = 0; choice < DOUBLE_RULES; ++choice) {
+        for (int softPath = 0; softPath <= 1; ++softPath) {
+            for (int total = 0; total <= MAX_KEYED_TOTAL; ++total) {
+                // A soft hand may also double on its low total, the ace
+                // counted as 1: under "9, 10 oder 11" an ace and an 8 (soft
+                // 19) counts as 9.
+                const bool allowed = IsDoubleTotal(choice, total) ||
+                                     (softPath == 1 && IsDoubleTotal(choice, total - 10));
+                for (int dealer = 0; dealer < 12; ++dealer) {
+                    int32_t entry = BEYOND_EVERY_COUNT;
+                    if (allowed && dealer >= 2) {
+                        if (softPath == 1) {
+                            // Two aces (soft 12) are never doubled.
+                            if (total >= SoftDoubleIndex.firstRow &&
+                                total <= SoftDoubleIndex.lastRow) {
+                                entry = SoftDoubleIndex.At(total, dealer);
+                            }
+                        } else if (total >= HardDoubleIndex.firstRow &&
+                                   total <= HardDoubleIndex.lastRow) {
+                            entry = HardDoubleIndex.At(total, dealer);
+                        }
+                    }
+                    entries[choice][softPath][total][dealer] = entry;
+                }
+            }
+        }
+    }
+    return entries;
+}
+
+constexpr std::array<EntryGrid, 4> SURRENDER_ENTRIES = BuildSurrenderEntries();
+constexpr std::array<EntryGrid, 2> HIT_ENTRIES = BuildHitEntries();
+constexpr std::array<std::array<EntryGrid, 2>, DOUBLE_RULES> DOUBLE_ENTRIES = BuildDoubleEntries();
+
+}  // namespace
+
 bool ShouldInsure(const StrategyContext& context) {
     const int choice = context.training.insuranceChoice;
     // An unknown choice (a hand-edited settings file) reads as "nie".
     if (choice < 0 || choice >= static_cast<int>(InsuranceIndex.size())) return false;
-    return context.count > static_cast<float>(InsuranceIndex[choice]);
+    return CountAbove(context, InsuranceIndex[choice]);
 }
 
 bool ShouldSplit(const TPlayerBox& box, int dealerValue, const StrategyContext& context) {
@@ -16,7 +116,7 @@ bool ShouldSplit(const TPlayerBox& box, int dealerValue, const StrategyContext& 
     if (hand.cardCount != 2) return false;
     const int first = CardValue(hand.cards[0]);
     if (first != CardValue(hand.cards[1])) return false;
-    return context.count > static_cast<float>(SplitIndex.At(first, dealerValue));
+    return CountAbove(context, SplitIndex.At(first, dealerValue));
 }
 
 bool ShouldDouble(const TPlayerBox& box, int hand, int dealerValue, bool soft,
@@ -25,19 +125,14 @@ bool ShouldDouble(const TPlayerBox& box, int hand, int dealerValue, bool soft,
     if (h.cardCount != 2) return false;
     const int total = h.total;
     const int choice = context.rules.doubleChoice;
-    const bool softPath = soft && context.rules.softDouble;
-    // A soft hand may also double on its low total, the ace counted as 1:
-    // under "9, 10 oder 11" an ace and an 8 (soft 19) counts as 9.
-    const bool allowed =
-        IsDoubleTotal(choice, total) || (softPath && IsDoubleTotal(choice, total - 10));
-    if (!allowed) return false;
-    if (softPath) {
-        // Two aces (soft 12) are never doubled.
-        if (total < SoftDoubleIndex.firstRow || total > SoftDoubleIndex.lastRow) return false;
-        return context.count > static_cast<float>(SoftDoubleIndex.At(total, dealerValue));
+    // A rule index outside the four (a hand-edited settings file) allows no
+    // double at all.
+    if (choice < 0 || choice >= DOUBLE_RULES || total < 0 || total > MAX_KEYED_TOTAL ||
+        dealerValue < 2 || dealerValue > 11) {
+        return false;
     }
-    if (total < HardDoubleIndex.firstRow || total > HardDoubleIndex.lastRow) return false;
-    return context.count > static_cast<float>(HardDoubleIndex.At(total, dealerValue));
+    const bool softPath = soft && context.rules.softDouble;
+    return CountAbove(context, DOUBLE_ENTRIES[choice][softPath ? 1 : 0][total][dealerValue]);
 }
 
 bool ShouldSurrender(const TPlayerBox& box, int dealerValue, bool soft,
@@ -48,17 +143,11 @@ bool ShouldSurrender(const TPlayerBox& box, int dealerValue, bool soft,
         return false;
     }
     const int total = hand.total;
+    if (total < 0 || total > MAX_KEYED_TOTAL || dealerValue < 2 || dealerValue > 11) return false;
     const int first = CardValue(hand.cards[0]);
-    if (total < 12) return false;
-    if (soft && (total < 13 || total > 16)) return false;
-    if (dealerValue <= 7) return false;
-    if (total > 16) return false;
-    if (soft) return context.count > static_cast<float>(SoftSurrenderIndex.At(total, dealerValue));
-    // Sevens and eights have their own row; the hard total is not consulted.
-    if ((first == 7 || first == 8) && CardValue(hand.cards[1]) == first) {
-        return context.count > static_cast<float>(PairSurrenderIndex.At(first, dealerValue));
-    }
-    return context.count > static_cast<float>(HardSurrenderIndex.At(total, dealerValue));
+    const bool pair = (first == 7 || first == 8) && CardValue(hand.cards[1]) == first;
+    const int kind = soft ? SOFT_HAND : pair ? first - 7 + PAIR_OF_SEVENS : HARD_HAND;
+    return CountAbove(context, SURRENDER_ENTRIES[kind][total][dealerValue]);
 }
 
 HitAnswer ShouldHit(TPlayerBox& box, int hand, int dealerValue, bool soft,
@@ -81,19 +170,13 @@ HitAnswer ShouldHitWithTotal(TPlayerBox& box, int hand, HandTotal current, int d
         box.turnDone = true;
         return HitAnswer::Stand;
     }
-    if (soft) {
-        if (total >= 19) return HitAnswer::Stand;
-        if (total <= 12) return HitAnswer::Hit;
-        return context.count < static_cast<float>(SoftHitIndex.At(total, dealerValue))
-                   ? HitAnswer::Hit
-                   : HitAnswer::Stand;
+    if (!soft && total < 18 && ShouldDouble(box, hand, dealerValue, false, context)) {
+        return HitAnswer::Double;
     }
-    if (total >= 18) return HitAnswer::Stand;
-    if (ShouldDouble(box, hand, dealerValue, false, context)) return HitAnswer::Double;
-    if (total <= 11) return HitAnswer::Hit;
-    return context.count < static_cast<float>(HardHitIndex.At(total, dealerValue))
-               ? HitAnswer::Hit
-               : HitAnswer::Stand;
+    if (total < 0 || dealerValue < 2 || dealerValue > 11) return HitAnswer::Stand;
+    const int kind = soft ? SOFT_HAND : HARD_HAND;
+    return CountBelow(context, HIT_ENTRIES[kind][total][dealerValue]) ? HitAnswer::Hit
+                                                                      : HitAnswer::Stand;
 }
 
 }  // namespace tavexo

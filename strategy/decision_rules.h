@@ -2,6 +2,7 @@
 
 #include "engine/table_state.h"
 #include "settings/program_settings.h"
+#include "stats/count_ratio.h"
 
 namespace tavexo {
 
@@ -11,7 +12,19 @@ struct StrategyContext {
     const TGameRules& rules;
     const TTrainingSettings& training;
     float count;
+    // With `exact` set, the count is taken from `ratio` instead, compared in
+    // whole numbers with the same answers (the simulator's robot rounds).
+    bool exact = false;
+    CountRatio ratio{};
 };
+
+// The count compared with a table entry, the only way the questions read it.
+inline bool CountAbove(const StrategyContext& context, int32_t entry) {
+    return context.exact ? context.ratio > entry : context.count > static_cast<float>(entry);
+}
+inline bool CountBelow(const StrategyContext& context, int32_t entry) {
+    return context.exact ? context.ratio < entry : context.count < static_cast<float>(entry);
+}
 
 // The questions compare the count with one table entry, strictly. They do
 // not ask whether the matching button is enabled; that is the caller's part.

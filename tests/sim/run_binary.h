@@ -32,11 +32,11 @@ inline std::string TempPath(const std::string& name) {
     return ::testing::TempDir() + "tavexo_sim_" + std::to_string(getpid()) + "_" + name;
 }
 
-inline RunResult RunSim(const std::string& arguments) {
+// Runs a shell command line and collects its output.
+inline RunResult RunCommand(const std::string& commandLine) {
     static int runs = 0;
     const std::string base = TempPath("run" + std::to_string(++runs));
-    const std::string command =
-        std::string(TAVEXO_SIM_BINARY) + " " + arguments + " >" + base + ".out 2>" + base + ".err";
+    const std::string command = commandLine + " >" + base + ".out 2>" + base + ".err";
     const int status = std::system(command.c_str());
     RunResult result;
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -45,6 +45,10 @@ inline RunResult RunSim(const std::string& arguments) {
     std::remove((base + ".out").c_str());
     std::remove((base + ".err").c_str());
     return result;
+}
+
+inline RunResult RunSim(const std::string& arguments) {
+    return RunCommand(std::string(TAVEXO_SIM_BINARY) + " " + arguments);
 }
 
 }  // namespace tavexo::sim::testing

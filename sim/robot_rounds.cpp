@@ -1,0 +1,379 @@
+#include "sim/robot_rounds.h"
+
+#include <algorithm>
+
+#include "engine/bet_ramp.h"
+#include "engine/box_settlement.h"
+#include "engine/relative_count.h"
+#include "engine/shoe.h"
+#include "sim/block_tally.h"
+#include "strategy/decision_rules.h"
+
+namespace tavexo::sim {
+
+namespace {
+
+// The table's run length: after this many rounds the round cycle stops, and
+// the next run starts from a fresh shoe.
+constexpr int ROUNDS_PER_RUN = 10000;
+
+class RobotRounds {
+  public:
+    RobotRounds(const SimOptions& options, const BlockPlan& plan, BlockOutput& out)
+        : settings_(SettingsOf(options)),
+          rules_(settings_.rules),
+          shuffler_(plan.seed),
+          boxCount_(options.boxes),
+          plan_(plan),
+          out_(out),
+          tally_(out.tally, options, plan, plan.trace ? &out.trace : nullptr),
+          tracing_(plan.trace) {
+        int choice = rules_.deckChoice;
+        if (choice < 0 || choice >= static_cast<int>(DECK_COUNTS.size())) choice = 3;
+        decks_ = DECK_COUNTS[choice];
+        for (int box = 1; box <= BOX_COUNT; ++box) {
+            TPlayerBox& b = Box(box);
+            b.inPlay = box <= boxCount_;
+            b.isRobot = true;
+            b.capital = options.capital;
+            b.unitValue = options.unit;
+        }
+    }
+
+    void Play() {
+        NewShoe();
+        for (int round = 1; round <= plan_.rounds; ++round) {
+            if (CollectBets() == 0) {
+                out_.note = NoStakeNote(plan_.firstRound - 1 + round - 1);
+                break;
+            }
+            OpeningDeal();
+            const int dealerValue = dealer_.UpCardValue();
+            for (int box = 1; box <= boxCount_; ++box) {
+                if (Box(box).InRound()) PlayTurn(box, dealerValue);
+            }
+            DealerTurn();
+            Settle(round);
+            if (round == plan_.rounds) break;  // the last round stays on the table
+            EndOfRound();
+            if (round % ROUNDS_PER_RUN == 0) NewShoe();  // a new run of the round cycle
+        }
+        tally_.EndBlock(stats_);
+    }
+
+  private:
+    TPlayerBox& Box(int box) { return boxes_[box - 1]; }
+
+    // The relative count after the last card counted, by its parts: the
+    // questions and the buckets compare it in whole numbers.
+    CountRatio Ratio() const { return CountRatioAt(runningCount_, shoe_.total - shoe_.position); }
+    StrategyContext Context() const {
+        return StrategyContext{rules_, settings_.training, 0.0f, true, Ratio()};
+    }
+
+    void NewShoe() {
+        shuffler_.NewShoe(shoe_, decks_);
+        runningCount_ = 0;
+        tally_.ShoeShuffled(shoe_);
+    }
+
+    CardCode DrawCard() {
+        // A round that needs more cards than the shoe holds goes on from a
+        // fresh shoe.
+        if (shoe_.Empty()) NewShoe();
+        return shoe_.cards[shoe_.position++];
+    }
+
+    // The bets by the ramp, each box's units capped by its capital, and the
+    // stakes charged.
+    int CollectBets() {
+        int placed = 0;
+        betCount_ = RelativeCountOf(Ratio());
+        const int ramp = BetRampUnits(betCount_, settings_.training.betRampFactor);
+        for (int box = 1; box <= boxCount_; ++box) {
+            TPlayerBox& b = Box(box);
+            if (!b.TakesPart()) continue;
+            SetUnits(b, ramp);
+            float stake = static_cast<float>(b.unitValue * b.units);
+            if (stake > b.capital) {
+                SetUnits(b, 0);
+                stake = 0.0f;
+            }
+            b.hands[0].stake = stake;
+            b.inPlay = stake > 0.0f;
+            if (stake > 0.0f) {
+                b.capital -= b.hands[0].stake;
+                ++placed;
+            }
+        }
+        return placed;
+    }
+
+    static void SetUnits(TPlayerBox& b, int units) {
+        b.units = std::clamp(units, 0, MAX_UNITS);
+        while (b.units > 0 && b.capital < static_cast<float>(b.unitValue * b.units)) {
+            b.units -= 1;
+            if (b.units == 0) b.inPlay = false;
+        }
+        b.hands[0].stake = static_cast<float>(b.unitValue * b.units);
+    }
+
+    void OpeningDeal() {
+        for (int box = 1; box <= boxCount_; ++box) {
+            TPlayerBox& b = Box(box);
+            b.decisions.Clear();
+            for (THand& h : b.hands) h.ClearKeepingStake();
+            b.turnDone = false;
+            b.isSplit = false;
+            b.onSecondHand = false;
+            b.natural = false;
+            b.surrendered = false;
+        }
+        dealer_.cardCount = 0;
+        dealer_.total = 0;
+        dealer_.isBlackjack = false;
+        for (int box = 1; box <= boxCount_; ++box) {
+            if (Box(box).TakesPart()) DealToBox(box, 1);
+        }
+        DealToDealer();
+        for (int box = 1; box <= boxCount_; ++box) {
+            if (!Box(box).TakesPart()) continue;
+            DealToBox(box, 1);
+            // The count at the box's own second card, for its statistics
+            // bucket; the table takes it there, the one card dealt to hand 1
+            // as its second before any decision.
+            snapshots_[box - 1] = Ratio();
+        }
+    }
+
+    void DealToBox(int box, int hand) {
+        TPlayerBox& b = Box(box);
+        THand& h = b.Hand(hand);
+        if (h.cardCount >= MAX_HAND_CARDS) return;
+        const CardCode code = DrawCard();
+        h.cards[h.cardCount++] = code;
+        runningCount_ += CardCountValue(code);
+        const HandTotal t = WithCard(HandTotal{h.total, h.soft}, code);
+        h.total = t.total;
+        h.soft = t.soft;
+        b.isSoft = t.soft;
+        if (h.total >= 21) FinishHand(box);
+    }
+
+    int DealToDealer() {
+        if (dealer_.cardCount >= MAX_HAND_CARDS) return dealer_.total;
+        const CardCode code = DrawCard();
+        dealer_.cardCount += 1;
+        if (dealer_.cardCount == 2) {
+            // The count before this card: a fresh shoe's is 0.
+            dealerSnapshot_ = CountRatioAt(runningCount_, shoe_.total - shoe_.position + 1);
+        }
+        dealer_.cards[dealer_.cardCount - 1] = code;
+        runningCount_ += CardCountValue(code);
+        dealerTotal_ = WithCard(dealer_.cardCount == 1 ? HandTotal{} : dealerTotal_, code);
+        return dealerTotal_.total;
+    }
+
+    void PlayTurn(int box, int dealerValue) {
+        TPlayerBox& b = Box(box);
+        b.turnDone = false;
+        b.isSplit = false;
+        b.onSecondHand = false;
+        // A blackjack against a non-ace stands at once.
+        if (dealerValue != 11 && b.hands[0].total >= 21) FinishHand(box);
+        while (!b.turnDone) {
+            RobotPlay(box, dealerValue);
+            // A robot never waits for anything: whatever it left open stands.
+            if (!b.turnDone) FinishHand(box);
+        }
+        if (b.insuranceCount == 1) b.decisions.Append(DecisionWord::Versichert);
+        if (b.insuranceCount == 2) b.decisions.Append(DecisionWord::ZweimalVersichert);
+    }
+
+    // The strategy robot's order of questions, as StrategyRobot plays it.
+    void RobotPlay(int box, int dealerValue) {
+        TPlayerBox& b = Box(box);
+        if (ShouldSurrender(b, dealerValue, b.isSoft, Context())) {
+            DoSurrender(box);
+            return;
+        }
+        if (dealerValue == 11 && ShouldInsure(Context())) DoInsure(box);
+
+        const int hand = b.HandInPlay();
+        if (ShouldSplit(b, dealerValue, Context())) {
+            DoSplit(box);
+        } else if (ShouldDouble(b, hand, dealerValue, b.isSoft, Context())) {
+            DoDouble(box, b.HandInPlay());
+        }
+        if (b.Hand(hand).doubled) return;
+
+        const int hands = b.isSplit ? 2 : 1;
+        for (int h = 1; h <= hands; ++h) {
+            while (!b.turnDone && b.HandInPlay() == h) {
+                const THand& current = b.Hand(h);
+                const HitAnswer answer = ShouldHitWithTotal(
+                    b, h, HandTotal{current.total, current.soft}, dealerValue, b.isSoft, Context());
+                if (answer == HitAnswer::Hit) {
+                    DealToBox(box, b.HandInPlay());
+                } else {
+                    if (answer == HitAnswer::Double) {
+                        DoDouble(box, b.HandInPlay());
+                    } else {
+                        FinishHand(box);
+                    }
+                    break;
+                }
+            }
+        }
+    }
+
+    void FinishHand(int box) {
+        TPlayerBox& b = Box(box);
+        if (b.isSplit && !b.onSecondHand) {
+            const THand& h2 = b.Hand(2);
+            const bool splitAceWaits = CardValue(h2.cards[0]) == 11 && rules_.splitAcesOneCard;
+            if (h2.cardCount == 1 && !splitAceWaits) DealToBox(box, 2);
+            b.onSecondHand = true;
+            if (b.Hand(2).total < 21) return;  // the box plays on with hand 2
+        }
+        b.turnDone = true;
+        b.natural = !b.isSplit && b.Hand(1).total == 21 && b.Hand(1).cardCount == 2;
+    }
+
+    void DoDouble(int box, int hand) {
+        TPlayerBox& b = Box(box);
+        b.Hand(hand).doubled = true;
+        b.capital -= b.hands[0].stake;
+        b.decisions.Append(DecisionWord::Verdoppelt);
+        if (b.insuranceCount > 0) DoInsure(box);  // the doubled stake is insured too
+        DealToBox(box, hand);
+        if (b.Hand(hand).total < 21) FinishHand(box);
+    }
+
+    void DoSplit(int box) {
+        TPlayerBox& b = Box(box);
+        THand& h1 = b.Hand(1);
+        THand& h2 = b.Hand(2);
+        h2.cards[0] = h1.cards[1];
+        h1.cards[1] = 0;
+        h1.cardCount = 1;
+        h2.cardCount = 1;
+        h2.stake = h1.stake;
+        const HandTotal t1 = TotalOf(h1.cards.data(), 1);
+        const HandTotal t2 = TotalOf(h2.cards.data(), 1);
+        h1.total = t1.total;
+        h1.soft = t1.soft;
+        h2.total = t2.total;
+        h2.soft = t2.soft;
+        b.isSoft = t2.soft;
+        b.isSplit = true;
+        b.capital -= b.hands[0].stake;
+        b.decisions.Append(DecisionWord::Geteilt);
+        if (b.insuranceCount == 1) DoInsure(box);  // the second hand is insured too
+        DealToBox(box, 1);
+        if (rules_.splitAcesOneCard && CardValue(h1.cards[0]) == 11) {
+            // Split aces take one card each and the turn is over.
+            FinishHand(box);
+            DealToBox(box, 2);
+            FinishHand(box);
+            b.turnDone = true;
+        }
+    }
+
+    void DoInsure(int box) {
+        TPlayerBox& b = Box(box);
+        if (b.insuranceCount == 0) b.decisions.Append(DecisionWord::Versichert);
+        b.insuranceCount += 1;
+        b.capital -= b.hands[0].stake / 2.0f;
+        const int n = b.insuranceCount;
+        if ((n == 1 || n == 2) && b.Hand(n).total == 21) FinishHand(box);  // an insured 21 stands
+    }
+
+    void DoSurrender(int box) {
+        TPlayerBox& b = Box(box);
+        b.capital += b.hands[0].stake / 2.0f;
+        b.turnDone = true;
+        b.surrendered = true;
+        b.decisions.Replace(DecisionWord::Aufgegeben);
+        FinishHand(box);
+    }
+
+    void DealerTurn() {
+        int total = 0;
+        do {
+            total = DealToDealer();  // the first draw is the dealer's second card
+        } while (total <= 16);
+        dealer_.total = total;
+        dealer_.isBlackjack = total == 21 && dealer_.cardCount == 2;
+    }
+
+    void Settle(int round) {
+        const int dealerBucket = CountBucketOf(dealerSnapshot_);
+        for (int box = 1; box <= boxCount_; ++box) {
+            TPlayerBox& b = Box(box);
+            if (!b.InRound()) continue;
+            const int bucket = CountBucketOf(snapshots_[box - 1]);
+            if (tracing_) {
+                b.countSnapshot = RelativeCountOf(snapshots_[box - 1]);
+                dealer_.countSnapshot = RelativeCountOf(dealerSnapshot_);
+            }
+            const bool surrendered = b.surrendered;
+            const BoxPayout paid =
+                PayBox(b, dealer_, Record(box, bucket), Record(box, dealerBucket));
+            tally_.BoxSettled(
+                round, b, dealer_,
+                TBoxSettlement{box, paid.result, paid.roundStake, surrendered, bucket, betCount_});
+            b.hands[0].doubled = false;
+            b.hands[1].doubled = false;
+        }
+    }
+
+    // Records of bucket 0 (a count that is not a number) are counted nowhere.
+    TBucketStats& Record(int box, int bucket) {
+        return bucket >= 1 ? stats_.At(box, bucket) : nowhere_;
+    }
+
+    void EndOfRound() {
+        for (int box = 1; box <= boxCount_; ++box) {
+            TPlayerBox& b = Box(box);
+            if (!b.inPlay || b.hands[0].stake <= 0.0f) continue;
+            b.hands[0].stake = 0.0f;
+            b.hands[1].stake = 0.0f;
+            b.insuranceCount = 0;
+        }
+        if (shoe_.position > shoe_.cutPosition) NewShoe();
+    }
+
+    const TProgramSettings settings_;
+    const TGameRules& rules_;
+    ShoeShuffler shuffler_;
+    int boxCount_;
+    int decks_ = 8;
+    const BlockPlan& plan_;
+    BlockOutput& out_;
+    BlockTally tally_;
+    TShoe shoe_;
+    int32_t runningCount_ = 0;
+    std::array<TPlayerBox, BOX_COUNT> boxes_;
+    TDealerHand dealer_;
+    // The counts of the boxes' and the dealer's statistics buckets; as
+    // floats in the boxes only where the trace shows them.
+    std::array<CountRatio, BOX_COUNT> snapshots_{};
+    CountRatio dealerSnapshot_;
+    bool tracing_;
+    float betCount_ = 0.0f;  // the relative count of the round's bets
+    HandTotal dealerTotal_;
+    BucketTable stats_;
+    TBucketStats nowhere_;
+};
+
+}  // namespace
+
+BlockOutput PlayRobotBlock(const SimOptions& options, const BlockPlan& plan) {
+    BlockOutput out;
+    RobotRounds rounds(options, plan, out);
+    rounds.Play();
+    return out;
+}
+
+}  // namespace tavexo::sim
