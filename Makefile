@@ -6,8 +6,10 @@ ARGS       ?=
 # Our own builds treat warnings as errors; ccache is used where installed.
 CMAKE_FLAGS := -DTAVEXO_WERROR=ON $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 RELEASE_BUILD ?= build-release
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 5
 
-.PHONY: all deps configure build run test sim bench sanitize release format format-check clean
+.PHONY: all deps configure build run test sim bench sanitize release fuzz format format-check clean
 
 all: build
 
@@ -44,6 +46,14 @@ release: deps
 	@cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(RELEASE_BUILD) -j $(JOBS)
 
+# The libFuzzer targets (clang, ASan, UBSan), each run FUZZ_SECONDS from its
+# seed corpus; scripts/fuzz.sh runs them longer.
+fuzz: deps
+	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
+		-DTAVEXO_FUZZ=ON -DTAVEXO_BUILD_UI=OFF -DTAVEXO_BUILD_BENCH=OFF $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@scripts/fuzz.sh --build $(FUZZ_BUILD) --seconds $(FUZZ_SECONDS)
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
@@ -51,4 +61,4 @@ format-check:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 clean:
-	@rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD)
+	@rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD) $(FUZZ_BUILD)

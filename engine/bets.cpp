@@ -24,7 +24,7 @@ void Table::ShowUnitsAndStake(int box, int unitsBefore) {
 void Table::BetClick(int box) {
     TPlayerBox& b = Box(box);
     if (!b.betEnabled) return;
-    const float wanted = static_cast<float>(b.unitValue * b.units);
+    const float wanted = b.StakeOfUnits(b.units);
     b.hands[0].stake = b.capital >= wanted ? wanted : 0.0f;
     state_.waitingForBet = false;
     state_.waitingBetweenRounds = false;
@@ -83,7 +83,7 @@ int Table::CollectBets(bool deal, bool check) {
             return placed;
         }
 
-        float stake = static_cast<float>(b.unitValue * b.units);
+        float stake = b.StakeOfUnits(b.units);
         if (stake > b.capital) {
             SetUnitsFromEngine(box, 0);
             stake = 0.0f;

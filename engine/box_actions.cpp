@@ -39,11 +39,13 @@ void Table::PlayTurn(int box, int dealerValue) {
     EnableAction(box, Action::Hit, true);
     EnableAction(box, Action::Stand, true);
     if (!settings_.rules.noSurrender) EnableAction(box, Action::Surrender, true);
-    if (CardValue(h1.cards[0]) == CardValue(h1.cards[1])) EnableAction(box, Action::Split, true);
-    if (DoubleOffered(settings_.rules, h1.total, b.isSoft)) {
+    if (CardValue(h1.cards[0]) == CardValue(h1.cards[1]) && b.CanAfford(Action::Split)) {
+        EnableAction(box, Action::Split, true);
+    }
+    if (DoubleOffered(settings_.rules, h1.total, b.isSoft) && b.CanAfford(Action::Double)) {
         EnableAction(box, Action::Double, true);
     }
-    if (aceUp) EnableAction(box, Action::Insure, true);
+    if (aceUp && b.CanAfford(Action::Insure)) EnableAction(box, Action::Insure, true);
 
     if (aceUp || h1.total < 21) {
         ResetGauge(box);
@@ -184,6 +186,10 @@ void Table::DoInsure(int box) {
     b.insuranceCount += 1;
     b.capital -= b.hands[0].stake / 2.0f;
     ShowCapital(box);
+    // What is left may no longer cover a double or a split (which would now
+    // insure their stake as well).
+    if (!b.CanAfford(Action::Double)) EnableAction(box, Action::Double, false);
+    if (!b.CanAfford(Action::Split)) EnableAction(box, Action::Split, false);
     const int n = b.insuranceCount;
     if ((n == 1 || n == 2) && b.Hand(n).total == 21) FinishHand(box);  // an insured 21 stands
 }

@@ -65,7 +65,9 @@ void Table::ShowBoxCard(int box, int hand, CardCode code) {
         HandEndsByItself(box, hand);
     } else if (h.cardCount == 2 && boxInTurn_ == box) {
         // Offered only within the box's own turn, never during the deal.
-        EnableAction(box, Action::Double, DoubleOffered(settings_.rules, h.total, b.isSoft));
+        EnableAction(
+            box, Action::Double,
+            DoubleOffered(settings_.rules, h.total, b.isSoft) && b.CanAfford(Action::Double));
     }
 }
 

@@ -47,7 +47,8 @@ void Table::ApplyProfile(int box, const BoxProfile& profile) {
     b.inPlay = profile.active;
     b.isRobot = profile.robot;
     b.capital = profile.capital;
-    b.unitValue = profile.unitValue;
+    // A unit of no money (or less) would give a stake that pays the box.
+    b.unitValue = std::max(profile.unitValue, 1);
     if (view_ == nullptr) return;
     view_->SetBoxName(box, b.isRobot ? "Robot für " + b.name : b.name);
     ShowCapital(box);
@@ -58,7 +59,7 @@ bool Table::TakeOverProfile(int box, const BoxProfile& profile) {
     TPlayerBox& b = Box(box);
     b.isRobot = profile.robot;
     b.capital = profile.capital;
-    b.unitValue = profile.unitValue;
+    b.unitValue = std::max(profile.unitValue, 1);  // as ApplyProfile
     // The stake of a round in progress stays as charged; only the label that
     // shows what the units are worth follows the new unit value.
     bool waits = false;
@@ -75,7 +76,7 @@ bool Table::TakeOverProfile(int box, const BoxProfile& profile) {
     if (view_ == nullptr) return waits;
     view_->SetBoxName(box, b.isRobot ? "Robot für " + b.name : b.name);
     ShowCapital(box);
-    view_->SetStakeHeight(box, Money(static_cast<float>(b.unitValue * b.units), 0));
+    view_->SetStakeHeight(box, Money(b.StakeOfUnits(b.units), 0));
     // A box that plays on keeps the stake and total of its round on screen.
     if ((changes && !waits) || !b.inPlay) ApplyBoxAppearance(b.inPlay, box);
     return waits;
@@ -98,7 +99,7 @@ void Table::RefreshView() {
         view_->SetBoxName(box, b.isRobot ? "Robot für " + b.name : b.name);
         ShowCapital(box);
         view_->SetUnits(box, b.units);
-        view_->SetStakeHeight(box, Money(static_cast<float>(b.unitValue * b.units), 0));
+        view_->SetStakeHeight(box, Money(b.StakeOfUnits(b.units), 0));
         view_->SetGauge(box, b.gauge, settings_.actionTime);
         for (int a = 0; a < ACTION_COUNT; ++a) {
             view_->SetActionEnabled(box, static_cast<Action>(a), b.enabled[a]);

@@ -232,11 +232,11 @@ class Table {
     void CapUnitsByCapital(int box) {
         TPlayerBox& b = Box(box);
         const int before = b.units;
-        while (b.units > 0 && b.capital < static_cast<float>(b.unitValue * b.units)) {
+        while (b.units > 0 && b.capital < b.StakeOfUnits(b.units)) {
             b.units -= 1;
             if (b.units == 0) b.inPlay = false;
         }
-        b.hands[0].stake = static_cast<float>(b.unitValue * b.units);
+        b.hands[0].stake = b.StakeOfUnits(b.units);
         if (view_ != nullptr) ShowUnitsAndStake(box, before);
     }
     void ShowUnitsAndStake(int box, int unitsBefore);

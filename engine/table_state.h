@@ -104,6 +104,32 @@ struct TPlayerBox {
     bool decisionTimerRunning = false;
     TDecisions decisions;
 
+    // The money of `count` units. Multiplied as floats, where no unit value
+    // can overflow.
+    float StakeOfUnits(int count) const {
+        return static_cast<float>(unitValue) * static_cast<float>(count);
+    }
+    // What an action takes from the capital on top of the stakes already
+    // charged: a double or a split one more hand-1 stake, an insurance half
+    // of it; a double of an insured box, and a split of a box insured once,
+    // insure the new stake as well.
+    float ExtraStakeOf(Action action) const {
+        const float stake = hands[0].stake;
+        switch (action) {
+            case Action::Double:
+                return insuranceCount > 0 ? stake * 1.5f : stake;
+            case Action::Split:
+                return insuranceCount == 1 ? stake * 1.5f : stake;
+            case Action::Insure:
+                return stake / 2.0f;
+            default:
+                return 0.0f;
+        }
+    }
+    // Double, split and insurance are offered only while the capital covers
+    // their extra stake: nobody bets money they do not have.
+    bool CanAfford(Action action) const { return capital >= ExtraStakeOf(action); }
+
     THand& Hand(int hand) { return hands[hand - 1]; }
     const THand& Hand(int hand) const { return hands[hand - 1]; }
     int HandInPlay() const { return onSecondHand ? 2 : 1; }

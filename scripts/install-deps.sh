@@ -14,6 +14,7 @@ PACKAGES=(
     python3 python3-openpyxl
     fonts-dejavu-core fonts-dejavu-extra
     libopenmpi-dev openmpi-bin
+    clang-14 libclang-rt-14-dev
 )
 
 missing=()

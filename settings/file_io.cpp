@@ -1,5 +1,8 @@
 #include "settings/file_io.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -39,6 +42,45 @@ std::FILE* CreateSiblingFile(const fs::path& target, fs::path& created, int& err
     return nullptr;
 }
 
+// The file a path names once every symbolic link on its last part is
+// followed, also a link whose target does not exist yet (saving creates the
+// target then). Nothing when the chain loops or runs longer than the
+// system itself would follow (ELOOP), so that no link is ever replaced by a
+// plain file.
+std::optional<fs::path> FollowLinks(fs::path path, int& error) {
+    constexpr int MAX_LINKS = 40;  // the kernel's own limit
+    for (int hop = 0; hop <= MAX_LINKS; ++hop) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(path, ec))) return path;
+        const fs::path next = fs::read_symlink(path, ec);
+        if (ec) {
+            error = ec.value() != 0 ? ec.value() : EIO;
+            return std::nullopt;
+        }
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    error = ELOOP;
+    return std::nullopt;
+}
+
+// Asks the system to put what was written to `fd` on the disk. A file
+// system that cannot sync this kind of file (EINVAL) counts as done.
+int SyncToDisk(int fd) {
+    if (::fsync(fd) == 0 || errno == EINVAL) return 0;
+    return LastError();
+}
+
+// Makes a rename in `folder` survive a crash. Best effort: the new file is
+// already in place, and a folder that cannot be synced is no reason to
+// report the save as failed.
+void SyncFolder(const fs::path& folder) {
+    const std::string name = folder.empty() ? "." : folder.string();
+    const int fd = ::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    (void)SyncToDisk(fd);
+    ::close(fd);
+}
+
 }  // namespace
 
 FileResult IoFailure(int errorNumber) {
@@ -68,15 +110,13 @@ std::optional<std::string> ReadFileBytes(const std::string& path, int* errorNumb
 }
 
 int ReplaceFileContents(const std::string& path, std::string_view bytes) {
-    fs::path target(path);
+    int error = 0;
+    const std::optional<fs::path> followed = FollowLinks(fs::path(path), error);
+    if (!followed) return error;
+    const fs::path& target = *followed;
     std::error_code ec;
-    if (fs::is_symlink(target, ec)) {
-        const fs::path resolved = fs::weakly_canonical(target, ec);
-        if (!ec) target = resolved;
-    }
 
     fs::path temp;
-    int error = 0;
     std::FILE* file = CreateSiblingFile(target, temp, error);
     if (file == nullptr) return error;
 
@@ -84,6 +124,12 @@ int ReplaceFileContents(const std::string& path, std::string_view bytes) {
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     if (ok) ok = std::fflush(file) == 0;
     if (!ok) error = LastError();
+    // The new bytes reach the disk before the rename makes them the file's,
+    // so that a crash leaves either the old or the new contents.
+    if (ok) {
+        error = SyncToDisk(fileno(file));
+        ok = error == 0;
+    }
     errno = 0;
     if (std::fclose(file) != 0 && ok) {
         ok = false;
@@ -98,6 +144,8 @@ int ReplaceFileContents(const std::string& path, std::string_view bytes) {
         if (ec) {
             ok = false;
             error = ec.value() != 0 ? ec.value() : EIO;
+        } else {
+            SyncFolder(target.parent_path());
         }
     }
     if (!ok) fs::remove(temp, ec);

@@ -34,7 +34,9 @@ std::optional<std::string> ReadFileBytes(const std::string& path, int* errorNumb
 // same folder, which is then renamed over the old one, so that a failure at
 // any point leaves the old file as it was. Returns 0 or the error number.
 // The new file takes over the old one's permissions; a symbolic link is
-// followed and the file it points to is replaced.
+// followed and the file it points to is replaced (or created, when the link
+// points to a file that does not exist yet). The new contents are synced to
+// the disk before the rename and the folder after it.
 int ReplaceFileContents(const std::string& path, std::string_view bytes);
 
 // A regular file (or a link to one) exists at `path`.

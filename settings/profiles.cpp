@@ -1,7 +1,6 @@
 #include "settings/profiles.h"
 
 #include <bit>
-#include <cmath>
 
 #include "settings/cp1252.h"
 
@@ -18,8 +17,6 @@ constexpr size_t CAPITAL_OFFSET = 1808;
 constexpr size_t UNIT_VALUE_OFFSET = 1836;
 static_assert(UNIT_VALUE_OFFSET + 4 * PROFILE_COUNT == PROFILE_FILE_SIZE);
 static_assert(NAMES_OFFSET + NAME_SLOT_SIZE * PROFILE_COUNT == KIND_OFFSET);
-
-constexpr float DEFAULT_CAPITAL = 1000.0f;
 
 void PutUint32(std::string& bytes, size_t offset, uint32_t value) {
     for (int i = 0; i < 4; ++i) bytes[offset + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
@@ -40,8 +37,8 @@ TProfileFile::TProfileFile() {
         active[i] = true;
         names[i] = DEFAULT_PLAYER_NAMES[i];
         playerKind[i] = PLAYER_HUMAN;
-        capital[i] = DEFAULT_CAPITAL;
-        unitValue[i] = 5;
+        capital[i] = DEFAULT_PROFILE_CAPITAL;
+        unitValue[i] = DEFAULT_UNIT_VALUE;
     }
 }
 
@@ -75,8 +72,12 @@ bool DecodeProfiles(std::string_view bytes, TProfileFile& profiles) {
 
         p.playerKind[i] = bytes[KIND_OFFSET + i] == PLAYER_ROBOT ? PLAYER_ROBOT : PLAYER_HUMAN;
         const float capital = std::bit_cast<float>(GetUint32(bytes, CAPITAL_OFFSET + 4 * i));
-        p.capital[i] = std::isfinite(capital) ? capital : DEFAULT_CAPITAL;
-        p.unitValue[i] = static_cast<int32_t>(GetUint32(bytes, UNIT_VALUE_OFFSET + 4 * i));
+        // Written so that a NaN fails the test as well.
+        const bool capitalUsable = capital >= MIN_PROFILE_CAPITAL && capital <= MAX_PROFILE_CAPITAL;
+        p.capital[i] = capitalUsable ? capital : DEFAULT_PROFILE_CAPITAL;
+        const auto unitValue = static_cast<int32_t>(GetUint32(bytes, UNIT_VALUE_OFFSET + 4 * i));
+        const bool unitUsable = unitValue >= MIN_UNIT_VALUE && unitValue <= MAX_UNIT_VALUE;
+        p.unitValue[i] = unitUsable ? unitValue : DEFAULT_UNIT_VALUE;
     }
     profiles = std::move(p);
     return true;

@@ -23,6 +23,17 @@ inline constexpr size_t PROFILE_FILE_SIZE = 1864;
 inline constexpr const char* PROFILE_FILE_NAME = "Spieler.tvxo";
 inline constexpr int MAX_PROFILE_NAME_BYTES = 255;
 
+// What the profiles dialog lets the user enter: the money per unit
+// ("Stückgröße") and the starting capital ("Spielkapital"). A stored value
+// outside these ranges (a hand-edited file) reads as the default, so that no
+// stake can overflow or go negative.
+inline constexpr int32_t MIN_UNIT_VALUE = 1;
+inline constexpr int32_t MAX_UNIT_VALUE = 50;
+inline constexpr int32_t DEFAULT_UNIT_VALUE = 5;
+inline constexpr float MIN_PROFILE_CAPITAL = 100.0f;
+inline constexpr float MAX_PROFILE_CAPITAL = 10000.0f;
+inline constexpr float DEFAULT_PROFILE_CAPITAL = 1000.0f;
+
 inline constexpr std::array<const char*, PROFILE_COUNT> DEFAULT_PLAYER_NAMES = {
     "Fritzi", "Uwe", "Carmen", "Thomas", "Peter", "Andrea", "Mattes"};
 
@@ -48,9 +59,10 @@ struct TProfileFile {
 std::string EncodeProfiles(const TProfileFile& profiles);
 
 // Reads the first 1864 bytes; false (and `profiles` untouched) when there are
-// fewer. A player kind other than robot reads as human, and a capital that is
-// not a finite number as the default 1000.0, so that a damaged file cannot
-// put nonsense on the table.
+// fewer. A player kind other than robot reads as human; a capital outside
+// 100..10000 (or not a number) reads as 1000.0 and a unit value outside 1..50
+// as 5, each field on its own, so that a damaged file cannot put nonsense on
+// the table.
 bool DecodeProfiles(std::string_view bytes, TProfileFile& profiles);
 
 // The profiles from settingsFolder + "Spieler.tvxo"; the defaults when the

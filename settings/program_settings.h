@@ -32,6 +32,16 @@ struct TTrainingSettings {
 
 inline constexpr int SOUND_CUE_COUNT = 6;
 
+// The values the options dialog offers for its three delays, in tenths of a
+// second; the settings file is read within the same ranges.
+struct DelayRange {
+    int32_t min;
+    int32_t max;
+};
+inline constexpr DelayRange CARD_DELAY_RANGE{0, 100};    // "zwischen den Karten"
+inline constexpr DelayRange ROUND_DELAY_RANGE{0, 100};   // "zwischen den Partien"
+inline constexpr DelayRange ACTION_TIME_RANGE{50, 600};  // "für Spieler- aktionen"
+
 // Everything the program reads from "Allgemein.ini". Timing values are
 // tenths of a second.
 struct TProgramSettings {

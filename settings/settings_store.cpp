@@ -17,10 +17,6 @@ constexpr int32_t FACTOR_CHOICES = 5;
 constexpr int32_t INSURANCE_CHOICES = 5;
 constexpr int32_t PAUSE_CHOICES = 3;
 
-// Delays are used as tenths of a second times 100 milliseconds; a larger
-// value would overflow the milliseconds.
-constexpr int32_t MAX_DELAY_TENTHS = INT32_MAX / 100;
-
 const char* const SOUND_KEYS[SOUND_CUE_COUNT] = {"0", "1", "2", "3", "4", "5"};
 
 int32_t ReadChoice(const IniFile& ini, const char* section, const char* key, int32_t fallback,
@@ -29,9 +25,12 @@ int32_t ReadChoice(const IniFile& ini, const char* section, const char* key, int
     return value >= 0 && value < count ? value : fallback;
 }
 
-int32_t ReadDelay(const IniFile& ini, const char* key, int32_t fallback) {
+// A delay outside what the options dialog offers reads as the default, so
+// that the waits the table derives from it (the round delay plus five
+// seconds after a failed stake check) stay small numbers of milliseconds.
+int32_t ReadDelay(const IniFile& ini, const char* key, int32_t fallback, DelayRange range) {
     const int32_t value = ini.ReadInt("Verzögerung", key, fallback);
-    return value >= 0 && value <= MAX_DELAY_TENTHS ? value : fallback;
+    return value >= range.min && value <= range.max ? value : fallback;
 }
 
 std::string Flag(bool on) {
@@ -81,9 +80,9 @@ TProgramSettings SettingsStore::LoadSettings() const {
     s.training.insuranceChoice = ReadChoice(ini, "Strategie", "Versichern", 0, INSURANCE_CHOICES);
     s.training.betPause = ReadChoice(ini, "Strategie", "Setzpause", 0, PAUSE_CHOICES);
     s.hidePassive = ini.ReadBool("Ansicht", "HidePassive", false);
-    s.cardDelay = ReadDelay(ini, "1", s.cardDelay);
-    s.actionTime = ReadDelay(ini, "2", s.actionTime);
-    s.roundDelay = ReadDelay(ini, "3", s.roundDelay);
+    s.cardDelay = ReadDelay(ini, "1", s.cardDelay, CARD_DELAY_RANGE);
+    s.actionTime = ReadDelay(ini, "2", s.actionTime, ACTION_TIME_RANGE);
+    s.roundDelay = ReadDelay(ini, "3", s.roundDelay, ROUND_DELAY_RANGE);
     s.rules.deckChoice = ReadChoice(ini, "Regeln", "Decks", 3, DECK_CHOICES);
     s.rules.splitAcesOneCard = ini.ReadBool("Regeln", "AsseTeilen", true);
     s.rules.softDouble = ini.ReadBool("Regeln", "AsVerdoppeln", true);

@@ -94,7 +94,7 @@ class RobotRounds {
             TPlayerBox& b = Box(box);
             if (!b.TakesPart()) continue;
             SetUnits(b, ramp);
-            float stake = static_cast<float>(b.unitValue * b.units);
+            float stake = b.StakeOfUnits(b.units);
             if (stake > b.capital) {
                 SetUnits(b, 0);
                 stake = 0.0f;
@@ -111,11 +111,11 @@ class RobotRounds {
 
     static void SetUnits(TPlayerBox& b, int units) {
         b.units = std::clamp(units, 0, MAX_UNITS);
-        while (b.units > 0 && b.capital < static_cast<float>(b.unitValue * b.units)) {
+        while (b.units > 0 && b.capital < b.StakeOfUnits(b.units)) {
             b.units -= 1;
             if (b.units == 0) b.inPlay = false;
         }
-        b.hands[0].stake = static_cast<float>(b.unitValue * b.units);
+        b.hands[0].stake = b.StakeOfUnits(b.units);
     }
 
     void OpeningDeal() {
@@ -197,12 +197,17 @@ class RobotRounds {
             DoSurrender(box);
             return;
         }
-        if (dealerValue == 11 && ShouldInsure(Context())) DoInsure(box);
+        // As the table's robot: what the capital does not cover is played as
+        // if the table did not allow it.
+        if (dealerValue == 11 && b.CanAfford(Action::Insure) && ShouldInsure(Context())) {
+            DoInsure(box);
+        }
 
         const int hand = b.HandInPlay();
-        if (ShouldSplit(b, dealerValue, Context())) {
+        if (b.CanAfford(Action::Split) && ShouldSplit(b, dealerValue, Context())) {
             DoSplit(box);
-        } else if (ShouldDouble(b, hand, dealerValue, b.isSoft, Context())) {
+        } else if (b.CanAfford(Action::Double) &&
+                   ShouldDouble(b, hand, dealerValue, b.isSoft, Context())) {
             DoDouble(box, b.HandInPlay());
         }
         if (b.Hand(hand).doubled) return;
@@ -211,8 +216,9 @@ class RobotRounds {
         for (int h = 1; h <= hands; ++h) {
             while (!b.turnDone && b.HandInPlay() == h) {
                 const THand& current = b.Hand(h);
-                const HitAnswer answer = ShouldHitWithTotal(
-                    b, h, HandTotal{current.total, current.soft}, dealerValue, b.isSoft, Context());
+                const HitAnswer answer =
+                    ShouldHitWithTotal(b, h, HandTotal{current.total, current.soft}, dealerValue,
+                                       b.isSoft, Context(), b.CanAfford(Action::Double));
                 if (answer == HitAnswer::Hit) {
                     DealToBox(box, b.HandInPlay());
                 } else {

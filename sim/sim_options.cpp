@@ -21,8 +21,24 @@ bool ParseWhole(const std::string& text, T& value) {
     return ec == std::errc() && ptr == end && !text.empty();
 }
 
+// An argument as a message quotes it: on one line whatever it holds (a
+// control character as \xNN), and cut after 60 bytes.
 std::string Quoted(const std::string& text) {
-    return "\"" + text + "\"";
+    constexpr size_t LIMIT = 60;
+    static const char digits[] = "0123456789abcdef";
+    std::string quoted = "\"";
+    for (size_t i = 0; i < text.size() && i < LIMIT; ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x20 || byte == 0x7F) {
+            quoted += "\\x";
+            quoted += digits[byte >> 4];
+            quoted += digits[byte & 0xF];
+        } else {
+            quoted += text[i];
+        }
+    }
+    if (text.size() > LIMIT) quoted += "...";
+    return quoted + "\"";
 }
 
 std::string RangeError(const std::string& name, const std::string& allowed,

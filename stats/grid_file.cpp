@@ -1,6 +1,9 @@
 #include "stats/grid_file.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <optional>
 
 #include "settings/cp1252.h"
 #include "settings/ini_file.h"
@@ -13,20 +16,36 @@ bool IsSpaceOrControl(char c) {
     return static_cast<unsigned char>(c) <= 32;
 }
 
+// The lines of a text one after the other, without a list of them all: a
+// file of nothing but line breaks would otherwise take 16 bytes per byte.
 // Lines end at CR LF, a lone CR or a lone LF; a break at the very end starts
 // no further line.
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) end = text.size();
-        lines.push_back(text.substr(start, end - start));
-        if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n') ++end;
-        start = end + 1;
+class LineReader {
+  public:
+    explicit LineReader(std::string_view text) : text_(text) {}
+
+    std::optional<std::string_view> Next() {
+        if (start_ >= text_.size()) return std::nullopt;
+        size_t end = text_.find_first_of("\r\n", start_);
+        if (end == std::string_view::npos) end = text_.size();
+        const std::string_view line = text_.substr(start_, end - start_);
+        if (end + 1 < text_.size() && text_[end] == '\r' && text_[end + 1] == '\n') ++end;
+        start_ = end + 1;
+        return line;
     }
-    return lines;
-}
+
+    // How many lines are left, counted without keeping them.
+    size_t CountRest() const {
+        LineReader copy = *this;
+        size_t count = 0;
+        while (copy.Next()) ++count;
+        return count;
+    }
+
+  private:
+    std::string_view text_;
+    size_t start_ = 0;
+};
 
 // A line as a message quotes it: long lines are cut, at a character boundary.
 std::string Quoted(std::string_view line) {
@@ -109,37 +128,50 @@ TStatGridFile EncodeGridFile(const TextGrid& grid) {
 }
 
 FileResult DecodeGridFile(TextGrid& grid, std::string_view bytes) {
+    if (bytes.size() > MAX_GRID_FILE_BYTES) {
+        return FileResult::Failure(EFBIG, "Die Datei ist zu groß (mehr als " +
+                                              std::to_string(MAX_GRID_FILE_BYTES >> 20) + " MB)");
+    }
     const std::string text = DecodeTextBytes(bytes).utf8;
-    const std::vector<std::string_view> lines = SplitLines(text);
-    const std::string_view first = lines.empty() ? std::string_view() : lines[0];
+    LineReader lines(text);
+    const std::string_view first = lines.Next().value_or(std::string_view());
 
     const auto rowCount = ParseWholeNumber(first);
     if (!rowCount) {
         return FileResult::Failure(0, Quoted(first) + " ist kein gültiger ganzzahliger Wert");
     }
     // At least the title row. A count beyond what the file holds is a short
-    // file, read up to its end below, unless it is too large to be one.
-    if (*rowCount < 1 ||
-        (*rowCount > MAX_ANNOUNCED_GRID_ROWS && static_cast<size_t>(*rowCount) > lines.size())) {
+    // file, refused at its end below, unless it is too large to be one; and
+    // no count may make the grid larger than memory allows.
+    const int64_t cells = int64_t{*rowCount} * std::max(grid.ColumnCount(), 1);
+    if (*rowCount < 1 || cells > MAX_GRID_CELLS ||
+        (*rowCount > MAX_ANNOUNCED_GRID_ROWS &&
+         static_cast<size_t>(*rowCount - 1) > lines.CountRest())) {
         return FileResult::Failure(0, Quoted(first) + " ist keine gültige Zeilenzahl");
     }
 
-    grid.SetRowCount(*rowCount);
+    // Filled on the side and taken over only when complete, so that a
+    // refused file leaves the grid as it was.
+    TextGrid loaded(grid.ColumnCount(), *rowCount);
+    for (int column = 0; column < grid.ColumnCount(); ++column) {
+        loaded.SetCell(column, 0, grid.Cell(column, 0));
+    }
     for (int row = 1; row < *rowCount; ++row) {
-        if (static_cast<size_t>(row) >= lines.size()) {
+        const std::optional<std::string_view> line = lines.Next();
+        if (!line) {
             return FileResult::Failure(
                 0, "Unerwartetes Dateiende: Zeile " + std::to_string(row + 1) + " fehlt");
         }
-        const std::vector<std::string> fields = SplitGridLine(lines[row]);
-        grid.ClearRow(row);
+        const std::vector<std::string> fields = SplitGridLine(*line);
         const size_t used = std::min(fields.size(), static_cast<size_t>(grid.ColumnCount()));
         for (size_t column = 0; column < used; ++column) {
             // An empty field comes back as one blank; saved again, that cell
             // becomes a quoted blank.
-            grid.SetCell(static_cast<int>(column), row,
-                         fields[column].empty() ? " " : fields[column]);
+            loaded.SetCell(static_cast<int>(column), row,
+                           fields[column].empty() ? " " : fields[column]);
         }
     }
+    grid = std::move(loaded);
     return {};
 }
 

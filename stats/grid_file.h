@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,12 +23,19 @@ using TStatGridFile = std::string;
 // gigabytes.
 inline constexpr int MAX_ANNOUNCED_GRID_ROWS = 100000;
 
+// Bounds on what one load may take, whatever the file says: its size, and
+// the grid's cells (rows times columns; each empty cell alone takes 32
+// bytes): 4 million cells hold a history of 300000 rounds in some 200 MB,
+// far more than a box plays in practice.
+inline constexpr size_t MAX_GRID_FILE_BYTES = size_t{64} << 20;
+inline constexpr int64_t MAX_GRID_CELLS = 4'000'000;
+
 // The file's bytes for the grid. Characters Windows-1252 lacks become '?'.
 TStatGridFile EncodeGridFile(const TextGrid& grid);
 
 // Fills the grid from a file's bytes. A first line that is not a usable row
-// count fails with the grid unchanged; a file that ends early fails at the
-// first missing line, keeping the new row count and the rows read before.
+// count, a file that ends early (at the first missing line) and a file
+// larger than the bounds above fail with the grid unchanged.
 FileResult DecodeGridFile(TextGrid& grid, std::string_view bytes);
 
 // Writes the grid, replacing an existing file only once the new one is

@@ -35,6 +35,8 @@ class TextGrid {
         for (int c = 0; c < columns_; ++c) SetCell(c, row, {});
     }
 
+    bool operator==(const TextGrid&) const = default;
+
   private:
     bool Inside(int column, int row) const {
         return column >= 0 && column < columns_ && row >= 0 && row < rows_;

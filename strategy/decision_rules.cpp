@@ -151,14 +151,14 @@ bool ShouldSurrender(const TPlayerBox& box, int dealerValue, bool soft,
 }
 
 HitAnswer ShouldHit(TPlayerBox& box, int hand, int dealerValue, bool soft,
-                    const StrategyContext& context) {
+                    const StrategyContext& context, bool mayDouble) {
     const THand& h = box.Hand(hand);
     return ShouldHitWithTotal(box, hand, TotalOf(h.cards.data(), h.cardCount), dealerValue, soft,
-                              context);
+                              context, mayDouble);
 }
 
 HitAnswer ShouldHitWithTotal(TPlayerBox& box, int hand, HandTotal current, int dealerValue,
-                             bool soft, const StrategyContext& context) {
+                             bool soft, const StrategyContext& context, bool mayDouble) {
     const THand& h = box.Hand(hand);
     if (box.isSplit && h.cardCount > 0 && CardValue(h.cards[0]) == 11 &&
         context.rules.splitAcesOneCard) {
@@ -170,7 +170,7 @@ HitAnswer ShouldHitWithTotal(TPlayerBox& box, int hand, HandTotal current, int d
         box.turnDone = true;
         return HitAnswer::Stand;
     }
-    if (!soft && total < 18 && ShouldDouble(box, hand, dealerValue, false, context)) {
+    if (!soft && total < 18 && mayDouble && ShouldDouble(box, hand, dealerValue, false, context)) {
         return HitAnswer::Double;
     }
     if (total < 0 || dealerValue < 2 || dealerValue > 11) return HitAnswer::Stand;

@@ -51,15 +51,17 @@ enum class HitAnswer { Stand, Hit, Double };
 // of that total in `box.isSoft`, while the decision itself follows `soft` as
 // passed; a total over 21 ends the box's turn (`turnDone`). A hard hand that
 // should be doubled answers Double: the caller carries out the double, after
-// which the hand takes no further card.
+// which the hand takes no further card. With `mayDouble` false (the capital
+// does not cover a double) the answer is the one for a table that does not
+// allow the double.
 HitAnswer ShouldHit(TPlayerBox& box, int hand, int dealerValue, bool soft,
-                    const StrategyContext& context);
+                    const StrategyContext& context, bool mayDouble = true);
 
 // ShouldHit for a caller that already holds the hand's total by the hand
 // total rule, as the table keeps it in THand::total and THand::soft: the
 // same answer without totalling the cards again. The robot asks this on
 // every hit decision.
 HitAnswer ShouldHitWithTotal(TPlayerBox& box, int hand, HandTotal current, int dealerValue,
-                             bool soft, const StrategyContext& context);
+                             bool soft, const StrategyContext& context, bool mayDouble = true);
 
 }  // namespace tavexo

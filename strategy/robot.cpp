@@ -3,7 +3,9 @@
 namespace tavexo {
 
 bool ShouldHitOrDouble(Table& table, int box, int hand, int dealerValue, bool soft) {
-    const HitAnswer answer = ShouldHit(table.Box(box), hand, dealerValue, soft, ContextOf(table));
+    TPlayerBox& b = table.Box(box);
+    const HitAnswer answer =
+        ShouldHit(b, hand, dealerValue, soft, ContextOf(table), b.CanAfford(Action::Double));
     if (answer == HitAnswer::Double) {
         table.DoDouble(box, hand);
         return false;
@@ -22,12 +24,17 @@ void StrategyRobot::RobotPlay(Table& table, int box, int dealerValue) {
         Act(table, box, Action::Surrender);
         return;
     }
-    if (dealerValue == 11 && ShouldInsure(ContextOf(table))) Act(table, box, Action::Insure);
+    // What the capital does not cover is played as if the table did not
+    // allow it.
+    if (dealerValue == 11 && b.CanAfford(Action::Insure) && ShouldInsure(ContextOf(table))) {
+        Act(table, box, Action::Insure);
+    }
 
     const int hand = b.HandInPlay();
-    if (ShouldSplit(b, dealerValue, ContextOf(table))) {
+    if (b.CanAfford(Action::Split) && ShouldSplit(b, dealerValue, ContextOf(table))) {
         Act(table, box, Action::Split);
-    } else if (ShouldDouble(b, hand, dealerValue, b.isSoft, ContextOf(table))) {
+    } else if (b.CanAfford(Action::Double) &&
+               ShouldDouble(b, hand, dealerValue, b.isSoft, ContextOf(table))) {
         Act(table, box, Action::Double);
     }
     // A double deals its one card and ends the hand by itself.
@@ -44,7 +51,7 @@ void StrategyRobot::RobotPlay(Table& table, int box, int dealerValue) {
             const THand& current = b.Hand(h);
             const HitAnswer answer =
                 ShouldHitWithTotal(b, h, HandTotal{current.total, current.soft}, dealerValue,
-                                   b.isSoft, ContextOf(table));
+                                   b.isSoft, ContextOf(table), b.CanAfford(Action::Double));
             if (answer == HitAnswer::Hit) {
                 Act(table, box, Action::Hit);
             } else {

@@ -197,5 +197,34 @@ TEST(ReplaceFileContents, WritesThroughASymbolicLink) {
     EXPECT_EQ(folder.Read("echt"), "neu");
 }
 
+// A link whose target does not exist yet: saving creates the target and
+// keeps the link, rather than replacing the link by a plain file. Relative
+// links count from the link's own folder, and a chain is followed to its end.
+TEST(ReplaceFileContents, CreatesTheTargetOfADanglingLink) {
+    ScratchFolder folder;
+    std::filesystem::create_directory(folder.File("daten"));
+    std::filesystem::create_symlink("daten/Spieler.tvxo", folder.File("zwischen"));
+    std::filesystem::create_symlink("zwischen", folder.File("link"));
+    ASSERT_EQ(ReplaceFileContents(folder.File("link"), "neu"), 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.File("link")));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.File("zwischen")));
+    EXPECT_EQ(folder.Read("daten/Spieler.tvxo"), "neu");
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"daten", "link", "zwischen"}));
+}
+
+// A link into a folder that does not exist, and a loop of links: the save
+// fails and nothing is left behind or replaced.
+TEST(ReplaceFileContents, ALinkThatLeadsNowhereFails) {
+    ScratchFolder folder;
+    std::filesystem::create_symlink("fehlt/Spieler.tvxo", folder.File("link"));
+    EXPECT_EQ(ReplaceFileContents(folder.File("link"), "neu"), ENOENT);
+    std::filesystem::create_symlink("b", folder.File("a"));
+    std::filesystem::create_symlink("a", folder.File("b"));
+    EXPECT_EQ(ReplaceFileContents(folder.File("a"), "neu"), ELOOP);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.File("a")));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.File("b")));
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"a", "b", "link"}));
+}
+
 }  // namespace
 }  // namespace tavexo

@@ -33,7 +33,7 @@ std::string DefaultRecord() {
                               "0500 0000  0500 0000"}});
 }
 
-// Box 1 with 2500.5 capital, box 2 with unit value -1, box 3 named with two
+// Box 1 with 2500.5 capital, box 2 with unit value 50, box 3 named with two
 // bytes outside ASCII, box 4 inactive, box 7 a robot.
 std::string EditedRecord() {
     std::string bytes = DefaultRecord();
@@ -42,14 +42,14 @@ std::string EditedRecord() {
     bytes[3] = 0;
     bytes[1799 + 6] = 1;
     bytes.replace(1808, 4, HexBytes("00 48 1C 45"));
-    bytes.replace(1836 + 4, 4, HexBytes("FF FF FF FF"));
+    bytes.replace(1836 + 4, 4, HexBytes("32 00 00 00"));
     return bytes;
 }
 
 TProfileFile EditedProfiles() {
     TProfileFile p;
     p.capital[0] = 2500.5f;
-    p.unitValue[1] = -1;
+    p.unitValue[1] = 50;
     p.names[2] = "Jürgen Groß";
     p.active[3] = false;
     p.playerKind[6] = PLAYER_ROBOT;
@@ -113,6 +113,52 @@ TEST(ProfileFile, ADamagedRecordCannotPutNonsenseOnTheTable) {
     EXPECT_EQ(decoded.capital[2], 1000.0f);
 }
 
+// A hand-edited money field outside what the profiles dialog allows reads as
+// its default; the other fields of the box and the other boxes are kept.
+struct MoneyFieldCase {
+    const char* name;
+    size_t offset;  // of box 2's field
+    const char* bytes;
+    float capital;
+    int32_t unitValue;
+};
+
+class DamagedMoneyField : public ::testing::TestWithParam<MoneyFieldCase> {};
+
+TEST_P(DamagedMoneyField, ReadsAsTheDefaultAndKeepsTheRest) {
+    const MoneyFieldCase& c = GetParam();
+    std::string bytes = EditedRecord();
+    bytes.replace(c.offset, 4, HexBytes(c.bytes));
+    bytes[1799 + 1] = PLAYER_ROBOT;
+    TProfileFile decoded;
+    ASSERT_TRUE(DecodeProfiles(bytes, decoded));
+    EXPECT_EQ(decoded.capital[1], c.capital);
+    EXPECT_EQ(decoded.unitValue[1], c.unitValue);
+    EXPECT_EQ(decoded.playerKind[1], PLAYER_ROBOT);
+    EXPECT_EQ(decoded.names[1], "Uwe");
+    TProfileFile others = EditedProfiles();
+    others.capital[1] = decoded.capital[1];
+    others.unitValue[1] = decoded.unitValue[1];
+    others.playerKind[1] = PLAYER_ROBOT;
+    EXPECT_EQ(decoded, others);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ProfileFile, DamagedMoneyField,
+    ::testing::Values(MoneyFieldCase{"UnitValueZero", 1840, "00 00 00 00", 1000.0f, 5},
+                      MoneyFieldCase{"UnitValueNegative", 1840, "FF FF FF FF", 1000.0f, 5},
+                      MoneyFieldCase{"UnitValueHundredMillion", 1840, "00 E1 F5 05", 1000.0f, 5},
+                      MoneyFieldCase{"UnitValue51", 1840, "33 00 00 00", 1000.0f, 5},
+                      MoneyFieldCase{"UnitValue1IsKept", 1840, "01 00 00 00", 1000.0f, 1},
+                      MoneyFieldCase{"CapitalNaN", 1812, "00 00 C0 7F", 1000.0f, 50},
+                      MoneyFieldCase{"CapitalInfinite", 1812, "00 00 80 7F", 1000.0f, 50},
+                      MoneyFieldCase{"CapitalNegative", 1812, "00 00 7A C4", 1000.0f, 50},
+                      MoneyFieldCase{"Capital99", 1812, "00 00 C6 42", 1000.0f, 50},
+                      MoneyFieldCase{"Capital10001", 1812, "00 44 1C 46", 1000.0f, 50},
+                      MoneyFieldCase{"Capital100IsKept", 1812, "00 00 C8 42", 100.0f, 50},
+                      MoneyFieldCase{"Capital10000IsKept", 1812, "00 40 1C 46", 10000.0f, 50}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(LoadProfiles, ReadsTheFirstRecordOfTheFile) {
     ScratchFolder folder;
     folder.Write("Spieler.tvxo", EditedRecord() + "surplus");
@@ -165,7 +211,7 @@ TEST(SaveProfileFile, AFailureGivesTheErrorNumberAndKeepsTheOldFile) {
 TEST(BoxProfileOf, HandsEachBoxItsOwnProfile) {
     const TProfileFile p = EditedProfiles();
     EXPECT_EQ(BoxProfileOf(p, 1).capital, 2500.5f);
-    EXPECT_EQ(BoxProfileOf(p, 2).unitValue, -1);
+    EXPECT_EQ(BoxProfileOf(p, 2).unitValue, 50);
     EXPECT_EQ(BoxProfileOf(p, 3).name, "Jürgen Groß");
     EXPECT_FALSE(BoxProfileOf(p, 4).active);
     EXPECT_TRUE(BoxProfileOf(p, 5).active);

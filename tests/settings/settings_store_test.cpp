@@ -157,6 +157,9 @@ int32_t CardDelay(const TProgramSettings& s) {
 int32_t RoundDelay(const TProgramSettings& s) {
     return s.roundDelay;
 }
+int32_t ActionTime(const TProgramSettings& s) {
+    return s.actionTime;
+}
 int32_t RobotTon(const TProgramSettings& s) {
     return s.noRobotSound;
 }
@@ -181,6 +184,17 @@ INSTANTIATE_TEST_SUITE_P(HandEdited, UnusableValue,
                              FallbackCase{"Verzögerung", "1", "-5", CardDelay, 10},
                              FallbackCase{"Verzögerung", "3", "99999999", RoundDelay, 50},
                              FallbackCase{"Verzögerung", "3", "fünf", RoundDelay, 50},
+                             // the delays read within the options dialog's ranges
+                             FallbackCase{"Verzögerung", "1", "100", CardDelay, 100},
+                             FallbackCase{"Verzögerung", "1", "101", CardDelay, 10},
+                             FallbackCase{"Verzögerung", "3", "100", RoundDelay, 100},
+                             FallbackCase{"Verzögerung", "3", "101", RoundDelay, 50},
+                             // once accepted, and 21474836 * 100 + 5000 overflowed
+                             FallbackCase{"Verzögerung", "3", "21474836", RoundDelay, 50},
+                             FallbackCase{"Verzögerung", "2", "50", ActionTime, 50},
+                             FallbackCase{"Verzögerung", "2", "49", ActionTime, 150},
+                             FallbackCase{"Verzögerung", "2", "0", ActionTime, 150},
+                             FallbackCase{"Verzögerung", "2", "601", ActionTime, 150},
                              // booleans: any whole number but 0 is true, anything else the default
                              FallbackCase{"Ablauftöne", "RobotTon", "2", RobotTon, 1},
                              FallbackCase{"Ablauftöne", "RobotTon", "ja", RobotTon, 1},

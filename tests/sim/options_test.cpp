@@ -4,6 +4,7 @@
 
 #include <ostream>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -116,7 +117,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{{"--unit", "50", "--capital", "20"}, "--capital"},
         BadCase{{"--seed", "-3"}, "--seed"}, BadCase{{"--threads", "0"}, "--threads"},
         BadCase{{"--trace="}, "--trace"}, BadCase{{"--json=yes"}, "--json"},
-        BadCase{{"--fast"}, "--fast"}, BadCase{{"rounds"}, "rounds"}));
+        BadCase{{"--fast"}, "--fast"}, BadCase{{"rounds"}, "rounds"},
+        // found by fuzzing: an argument with a line break once split the message
+        BadCase{{"--x\ny"}, "--x\\x0ay"}, BadCase{{"--unit", "1\r\n2"}, "1\\x0d\\x0a2"},
+        BadCase{{std::string(500, '-')}, "...\""}));
 
 TEST(Program, ExitsWithTwoAndOneLineOnABadOption) {
     for (const char* args : {"--decks 5", "--rounds", "--bogus", "--threads 0"}) {

@@ -182,15 +182,33 @@ TEST(GridFile, AFirstLineThatIsNoRowCountLeavesTheGridAlone) {
     }
 }
 
-TEST(GridFile, AShortFileKeepsTheNewRowCountAndTheRowsReadBeforeTheEnd) {
-    TextGrid grid = GridOf(2, {{"alt", "alt"}});
+// A truncated file once left a mix of its rows and the old ones.
+TEST(GridFile, AShortFileLeavesTheGridAsItWas) {
+    TextGrid grid = GridOf(3, {{"alt", "1"}, {"alt", "2"}});
+    grid.SetCell(0, 0, "Titel");
+    const TextGrid before = grid;
     const FileResult result = DecodeGridFile(grid, "5\r\na,1\r\nb,2\r\n");
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.message, "Unerwartetes Dateiende: Zeile 4 fehlt");
-    EXPECT_EQ(grid.RowCount(), 5);
-    EXPECT_EQ(RowOf(grid, 1), (Fields{"a", "1"}));
-    EXPECT_EQ(RowOf(grid, 2), (Fields{"b", "2"}));
-    EXPECT_EQ(RowOf(grid, 3), (Fields{"", ""}));
+    EXPECT_TRUE(grid == before);
+}
+
+// A file of blank lines that announces as many rows as it holds once took
+// 2 GB; the grid's cells are bounded, whatever the file holds.
+TEST(GridFile, AGridTooLargeForMemoryIsRefused) {
+    const int rows = static_cast<int>(MAX_GRID_CELLS / 13) + 1;
+    std::string bytes = std::to_string(rows) + "\n" + std::string(rows, '\n');
+    TextGrid grid = GridOf(13, {{"alt"}});
+    const TextGrid before = grid;
+    const FileResult result = DecodeGridFile(grid, bytes);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message, "'" + std::to_string(rows) + "' ist keine gültige Zeilenzahl");
+    EXPECT_TRUE(grid == before);
+
+    // One row fewer fits into a single-column grid.
+    TextGrid narrow(1, 1);
+    EXPECT_TRUE(
+        DecodeGridFile(narrow, std::to_string(rows - 1) + "\n" + std::string(rows, '\n')).ok);
 }
 
 TEST(GridFile, ALargeRowCountIsFineWhenTheFileHoldsTheRows) {

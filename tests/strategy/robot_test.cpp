@@ -2,6 +2,7 @@
 // run in which every action it takes must have been offered to it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,8 @@ struct RobotCase {
     std::vector<int> boxes;
     const char* cards;
     std::vector<Action> box1Actions;
-    const char* decisions;  // box 1's decisions text
+    const char* decisions;    // box 1's decisions text
+    float capital = 1000.0f;  // before the stake of 10 is charged
 };
 
 class RobotTurnTest : public RobotTest, public ::testing::WithParamInterface<RobotCase> {};
@@ -38,7 +40,7 @@ TEST_P(RobotTurnTest, PlaysByTheStrategy) {
     const RobotCase& c = GetParam();
     settings.rules.deckChoice = c.deckChoice;
     SeatBoxes({}, true);
-    for (int box : c.boxes) table.ApplyProfile(box, BoxProfile{"Robo", true, true, 1000, 10});
+    for (int box : c.boxes) table.ApplyProfile(box, BoxProfile{"Robo", true, true, c.capital, 10});
     strategy.robot.SetListener([this](const Table&, int box, Action a) {
         if (box == 1) actions.push_back(a);
     });
@@ -75,7 +77,22 @@ INSTANTIATE_TEST_SUITE_P(
                   {1, 2, 3},
                   "2 3 4 A 5 6 2 10 K K K 9",
                   {A::Insure, A::Hit, A::Stand},
-                  "Versichert \u25BA Versichert"}),
+                  "Versichert \u25BA Versichert"},
+        // What the capital does not cover is played as if the table did not
+        // allow it. 9 left after the stake: 11 against a 6 is hit, not
+        // doubled.
+        RobotCase{"HitsElevenItCannotDouble", 3, {1}, "6 6 5 K 10", {A::Hit}, "", 19.0f},
+        // 9 left: the eights are not split; hard 16 against a 9 is hit.
+        RobotCase{
+            "KeepsEightsItCannotSplit", 3, {1}, "8 9 8 3 K K 10", {A::Hit, A::Stand}, "", 19.0f},
+        // 4 left: no insurance at +5 against an ace.
+        RobotCase{"NoInsuranceItCannotPay",
+                  0,
+                  {1, 2, 3},
+                  "2 3 4 A 5 6 2 10 K K K 9",
+                  {A::Hit, A::Stand},
+                  "",
+                  14.0f}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RobotTest, NeverSurrendersWhileSurrenderIsOff) {
@@ -160,6 +177,54 @@ TEST_P(RobotRunTest, TakesOnlyOfferedActionsOverALongRun) {
     // Every box's statistics saw every round.
     for (int box = 1; box <= 7; ++box) EXPECT_EQ(table.Stats().BoxTotal(box).games, 3000u);
     EXPECT_EQ(table.HistoryGrid(7).RowCount(), 3001);
+}
+
+// Seven robots of 7 per unit with 50 each: many rounds end with less capital
+// than a double, split or insurance needs. Every action taken was offered,
+// and no capital ever goes below zero, whether the boxes win or go broke.
+TEST_F(RobotTest, NeverBetsMoneyItDoesNotHave) {
+    settings.rules.doubleChoice = 0;  // double on any two-card total
+    settings.rules.splitAcesOneCard = false;
+    settings.training.insuranceChoice = 0;
+    settings.cardDelay = 0;
+    SeatBoxes({1, 2, 3, 4, 5, 6, 7}, true);
+    for (int box = 1; box <= 7; ++box) {
+        table.ApplyProfile(box, BoxProfile{"R", true, true, 50.0f, 7});
+    }
+    int refusedForMoney = 0;
+    strategy.robot.SetListener([&](const Table& t, int box, Action a) {
+        const TPlayerBox& b = t.Box(box);
+        EXPECT_TRUE(b.Enabled(a)) << "box " << box << " action " << static_cast<int>(a);
+        EXPECT_GE(b.capital - b.ExtraStakeOf(a), 0.0f) << "box " << box;
+    });
+    struct CapitalWatch : TableObserver {
+        const Table* table = nullptr;
+        float lowest = 0.0f;
+        void BoxSettled(int box, float, float) override {
+            lowest = std::min(lowest, table->Box(box).capital);
+        }
+    } watch;
+    watch.table = &table;
+    table.SetObserver(&watch);
+    host.Whenever(
+        [](const Table& t) {
+            for (int box = 1; box <= 7; ++box) {
+                const TPlayerBox& b = t.Box(box);
+                if (t.BoxInTurn() == box && b.Hand(1).cardCount == 2 && !b.isSplit &&
+                    !b.CanAfford(Action::Double)) {
+                    return true;
+                }
+            }
+            return false;
+        },
+        [&](Table&) { ++refusedForMoney; });
+    host.When([](const Table& t) { return t.State().roundNumber == 20000; },
+              [](Table& t) { t.StopRun(); });
+
+    table.StartRun();
+
+    EXPECT_GE(watch.lowest, 0.0f);
+    EXPECT_GT(refusedForMoney, 0) << "the run never met a box short of money";
 }
 
 INSTANTIATE_TEST_SUITE_P(

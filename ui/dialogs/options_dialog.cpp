@@ -155,9 +155,10 @@ QWidget* OptionsDialog::BuildFlowHalf() {
     grid->addWidget(Text(QStringLiteral("Angaben in Zehntel Sekunden"), flow, "note"), 0, 0, 1, 2);
     grid->addWidget(Text(QStringLiteral("Verzögerung..."), flow), 1, 0);
     grid->addWidget(Text(QStringLiteral("10 = 1 Sekunde"), flow, "note"), 1, 1, Qt::AlignRight);
-    spV1_ = DelaySpin(flow, "spV1", 0, 100, 1);
-    spV3_ = DelaySpin(flow, "spV3", 0, 100, 10);
-    spV2_ = DelaySpin(flow, "spV2", 50, 600, 10);
+    // The ranges the settings file is read within.
+    spV1_ = DelaySpin(flow, "spV1", CARD_DELAY_RANGE.min, CARD_DELAY_RANGE.max, 1);
+    spV3_ = DelaySpin(flow, "spV3", ROUND_DELAY_RANGE.min, ROUND_DELAY_RANGE.max, 10);
+    spV2_ = DelaySpin(flow, "spV2", ACTION_TIME_RANGE.min, ACTION_TIME_RANGE.max, 10);
     auto addSpin = [&](int row, const QString& caption, QSpinBox* spin) {
         QLabel* label = Text(caption, flow);
         label->setBuddy(spin);

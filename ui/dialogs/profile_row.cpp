@@ -16,10 +16,10 @@ namespace tavexo {
 
 namespace {
 
-constexpr int MIN_UNIT_VALUE = 1;
-constexpr int MAX_UNIT_VALUE = 50;
-constexpr int MIN_CAPITAL = 100;
-constexpr int MAX_CAPITAL = 10000;
+// The money ranges are the profile file's: a stored value outside them
+// reads as the default.
+constexpr int MIN_CAPITAL = static_cast<int>(MIN_PROFILE_CAPITAL);
+constexpr int MAX_CAPITAL = static_cast<int>(MAX_PROFILE_CAPITAL);
 constexpr int CAPITAL_STEP = 100;
 
 QSpinBox* MoneySpin(QWidget* parent, const char* name, int min, int max, int step) {
