@@ -32,6 +32,9 @@ TCountDrillSettings LoadCountDrillSettings(const std::string& trainingFolder) {
     }
     const int32_t announcement = ini.ReadInt("Hilfe", "Ansage", 0);
     s.announcement = announcement >= 0 && announcement <= 2 ? announcement : 0;
+    const int32_t checkMode = ini.ReadInt("Abfrage", "Modus", 0);
+    s.checkMode = checkMode >= 0 && checkMode <= 2 ? checkMode : 0;
+    s.checkRelative = ini.ReadBool("Abfrage", "WahrerCount", false);
     return s;
 }
 
@@ -50,6 +53,8 @@ FileResult SaveCountDrillSettings(const std::string& trainingFolder, const TCoun
             {"Hilfe", "Kontrolle" + std::to_string(i + 1), s.displayGroups[i] ? "1" : "0"});
     }
     entries.push_back({"Hilfe", "Ansage", std::to_string(s.announcement)});
+    entries.push_back({"Abfrage", "Modus", std::to_string(s.checkMode)});
+    entries.push_back({"Abfrage", "WahrerCount", s.checkRelative ? "1" : "0"});
 
     const std::string path = trainingFolder + COUNT_DRILL_FILE_NAME;
     IniFile ini(path);

@@ -23,6 +23,11 @@ struct TCountDrillSettings {
     int32_t decks = 8;         // "Zeit4", 1 to 8
     std::array<bool, DRILL_DISPLAY_GROUP_COUNT> displayGroups{};  // "Kontrolle1".."6"
     int32_t announcement = 0;  // "Ansage": 0 count value, 1 card sound, 2 nothing
+    // The drill's count check: when it asks ("Abfrage" "Modus": 0 never, 1
+    // after every round, 2 at the end of the shoe) and whether it asks for
+    // the true count as well ("Abfrage" "WahrerCount").
+    int32_t checkMode = 0;
+    bool checkRelative = false;
 };
 
 // Reads the drill's file. A value outside the range of its control reads as
@@ -30,7 +35,8 @@ struct TCountDrillSettings {
 TCountDrillSettings LoadCountDrillSettings(const std::string& trainingFolder);
 
 // Writes every key, places first, then "Zeit1" to "Zeit4", "Kontrolle1" to
-// "Kontrolle6" and "Ansage"; all or nothing.
+// "Kontrolle6", "Ansage" and the count check's "Modus" and "WahrerCount";
+// all or nothing.
 FileResult SaveCountDrillSettings(const std::string& trainingFolder,
                                   const TCountDrillSettings& settings);
 

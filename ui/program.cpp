@@ -22,6 +22,7 @@
 #include "ui/help/service_help_download.h"
 #include "ui/dialogs/options_dialog.h"
 #include "ui/dialogs/profiles_dialog.h"
+#include "ui/drill/counting_drill_window.h"
 #include "ui/services/live_tables_window.h"
 #include "ui/services/update_window.h"
 #include "ui/start/start_screen.h"
@@ -127,6 +128,22 @@ void Program::RegisterWindows() {
         QObject::connect(window_.get(), &TableWindow::gridChanged, hints,
                          &StrategyHintsWindow::GridChanged);
         return hints;
+    });
+    windows.Register(SecondaryWindow::CountingDrill, [this] {
+        auto* drill =
+            new CountingDrillWindow(host_, cards_, folders_.trainingFolder, window_.get());
+        drill->SetTableRunCheck([this] { return window_->RunInProgress(); });
+        return drill;
+    });
+    // The drill and a table run both deal inside a click, pumping events as
+    // they go: one started inside the other would hold the other still until
+    // it ended. So each refuses to start while the other runs.
+    window_->SetRunBlocker([this]() -> QString {
+        const auto* drill = qobject_cast<CountingDrillWindow*>(
+            window_->Windows().Existing(SecondaryWindow::CountingDrill));
+        if (drill == nullptr || !drill->RunInProgress()) return {};
+        return QStringLiteral(
+            "Die Zählübung läuft. Ein Spiel am Tisch kann erst starten, wenn sie gestoppt ist.");
     });
 }
 

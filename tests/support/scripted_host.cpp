@@ -4,12 +4,26 @@
 
 namespace tavexo::testing {
 
+void ScriptedHost::Add(Condition condition, Action action, bool standing) {
+    script_.push_back(ScriptStep{std::move(condition), std::move(action), standing});
+}
+
 void ScriptedHost::When(Trigger trigger, Step step) {
-    script_.push_back(ScriptStep{std::move(trigger), std::move(step), false});
+    Add([this, trigger] { return table_ != nullptr && trigger(*table_); },
+        [this, step] { step(*table_); }, false);
 }
 
 void ScriptedHost::Whenever(Trigger trigger, Step step) {
-    script_.push_back(ScriptStep{std::move(trigger), std::move(step), true});
+    Add([this, trigger] { return table_ != nullptr && trigger(*table_); },
+        [this, step] { step(*table_); }, true);
+}
+
+void ScriptedHost::When(Condition condition, Action action) {
+    Add(std::move(condition), std::move(action), false);
+}
+
+void ScriptedHost::Whenever(Condition condition, Action action) {
+    Add(std::move(condition), std::move(action), true);
 }
 
 int ScriptedHost::Count(const std::string& event) const {
@@ -17,16 +31,16 @@ int ScriptedHost::Count(const std::string& event) const {
 }
 
 bool ScriptedHost::RunScript() {
-    if (table_ == nullptr || depth_ > 0) return false;
+    if (depth_ > 0) return false;
     for (size_t i = 0; i < script_.size(); ++i) {
         ScriptStep& s = script_[i];
-        if (s.done || !s.trigger(*table_)) continue;
+        if (s.done || !s.trigger()) continue;
         if (!s.standing) s.done = true;
         // A step may itself run the engine, which pumps again: it must not
         // re-enter the script while it runs.
         ++depth_;
-        Step step = s.step;  // the vector may grow while the step runs
-        step(*table_);
+        Action step = s.step;  // the vector may grow while the step runs
+        step();
         --depth_;
         return true;
     }

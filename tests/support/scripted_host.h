@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "drill/drill_host.h"
 #include "engine/table.h"
 #include "engine/table_host.h"
 
@@ -20,11 +21,15 @@ struct HostStuck : std::runtime_error {
 
 // A host with a virtual clock. Sleeping advances the clock and fires the
 // timers that fall due; pumping performs the next scripted user action whose
-// trigger holds. Tests of time-outs, pauses and stops run instantly.
-class ScriptedHost : public TableHost {
+// trigger holds. Tests of time-outs, pauses and stops run instantly. It
+// hosts the counting drill as well; the drill's steps look at the drill
+// through what their lambdas capture.
+class ScriptedHost : public TableHost, public DrillHost {
   public:
     using Trigger = std::function<bool(const Table&)>;
     using Step = std::function<void(Table&)>;
+    using Condition = std::function<bool()>;
+    using Action = std::function<void()>;
 
     void Attach(Table& table) { table_ = &table; }
 
@@ -33,8 +38,12 @@ class ScriptedHost : public TableHost {
     // A standing step: performed every time its trigger holds when events are
     // handled (for example "whenever box 2 is in turn, click Halten").
     void Whenever(Trigger trigger, Step step);
+    // The same for steps that need no table.
+    void When(Condition condition, Action action);
+    void Whenever(Condition condition, Action action);
 
     int64_t Now() const { return now_; }
+    int64_t NowMs() const override { return now_; }
     bool TimerRunning(int id) const { return timers_.count(id) > 0; }
     void SetTimeLimit(int64_t ms) { limit_ = ms; }
 
@@ -58,8 +67,8 @@ class ScriptedHost : public TableHost {
 
   private:
     struct ScriptStep {
-        Trigger trigger;
-        Step step;
+        Condition trigger;
+        Action step;
         bool standing;
         bool done = false;
     };
@@ -69,6 +78,7 @@ class ScriptedHost : public TableHost {
     };
 
     bool RunScript();
+    void Add(Condition condition, Action action, bool standing);
     bool FireNextTimer(int64_t until);
     void CheckLimit() const;
 

@@ -17,7 +17,9 @@ QString MessageText(const std::string& text) {
     return result;
 }
 
-QtTableHost::QtTableHost(SoundPlayer& player, QObject* parent) : QObject(parent), player_(player) {}
+QtTableHost::QtTableHost(SoundPlayer& player, QObject* parent) : QObject(parent), player_(player) {
+    clock_.start();
+}
 
 QtTableHost::~QtTableHost() = default;
 

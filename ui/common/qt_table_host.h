@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -8,6 +9,7 @@
 #include <functional>
 #include <map>
 
+#include "drill/drill_host.h"
 #include "engine/table_host.h"
 
 class QTimer;
@@ -18,8 +20,9 @@ class SoundPlayer;
 
 // The table's host on the Qt event loop. Every wait keeps the window alive:
 // pumping handles pending events, sleeping runs a local event loop, and the
-// engine's timers are QTimers that call back the tick handler by id.
-class QtTableHost : public QObject, public TableHost {
+// engine's timers are QTimers that call back the tick handler by id. The
+// counting drill runs on the same thread and is hosted here too.
+class QtTableHost : public QObject, public TableHost, public DrillHost {
     Q_OBJECT
   public:
     explicit QtTableHost(SoundPlayer& player, QObject* parent = nullptr);
@@ -52,6 +55,7 @@ class QtTableHost : public QObject, public TableHost {
     // recorded as the information messages are.
     void ShowError(const QString& text);
     void CloseTable() override;
+    int64_t NowMs() const override { return clock_.elapsed(); }
 
   signals:
     void messageShown(const QString& text);
@@ -66,6 +70,7 @@ class QtTableHost : public QObject, public TableHost {
     bool recordMessages_ = false;
     QStringList messages_;
     std::map<int, QTimer*> timers_;
+    QElapsedTimer clock_;
 };
 
 // A message of the engine as Qt shows it: the engine marks a paragraph break

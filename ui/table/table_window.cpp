@@ -264,6 +264,12 @@ void TableWindow::StartClicked() {
     // The whole run happens inside this click: the table pumps the event
     // queue at every wait, so the window stays alive meanwhile.
     if (inRun_) return;
+    if (runBlocker_) {
+        if (const QString reason = runBlocker_(); !reason.isEmpty()) {
+            table_.Host().ShowInformation(reason.toStdString());
+            return;
+        }
+    }
     inRun_ = true;
     table_.StartRun();
     inRun_ = false;

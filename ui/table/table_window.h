@@ -4,6 +4,7 @@
 #include <QRect>
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "engine/table_view.h"
@@ -60,6 +61,11 @@ class TableWindow : public QMainWindow, public TableView {
     // The secondary windows that the tool bar and the menu open; the program
     // registers how each is made.
     WindowOpener& Windows() { return windows_; }
+    // A run is going on, from the click on "Spiel starten" to its end.
+    bool RunInProgress() const { return inRun_; }
+    // Asked before a run starts: a non-empty answer is shown instead, since
+    // another long-running handler (the counting drill) holds the event loop.
+    void SetRunBlocker(std::function<QString()> blocker) { runBlocker_ = std::move(blocker); }
 
     // --- parts, for the program and its tests ---
     BoxFrame* Frame(int box) const { return frames_[box - 1]; }
@@ -135,6 +141,7 @@ class TableWindow : public QMainWindow, public TableView {
 
     Table& table_;
     WindowOpener windows_;
+    std::function<QString()> runBlocker_;
     QRect screen_;
     std::string settingsFolder_;
 
