@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -38,6 +39,7 @@ struct ShownBox {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     bool styled = false;
+    bool wholeTextShown = false;
 };
 
 // Answers every message box that comes up while it lives with its OK
@@ -52,6 +54,11 @@ class BoxAnswerer : public QObject {
             shown_.text = box->text();
             shown_.icon = box->icon();
             shown_.styled = !box->styleSheet().isEmpty();
+            // A long path must wrap, not be cut off.
+            auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            shown_.wholeTextShown = label != nullptr && label->isVisible() &&
+                                    label->height() >= label->heightForWidth(label->width()) &&
+                                    label->width() >= label->minimumSizeHint().width();
             QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
         });
         poll_.start(10);
@@ -165,6 +172,7 @@ void SaveFailureTest::aFolderInTheFilesPlaceIsReportedAndTheProgramGoesOn() {
         QVERIFY2(shown.text.contains(QString::fromStdString(ErrorText(EISDIR))),
                  qPrintable(shown.text));
         QVERIFY(shown.styled);
+        QVERIFY(shown.wholeTextShown);
         QVERIFY(shown.icon == QMessageBox::Critical || shown.icon == QMessageBox::Information);
     }
     QCOMPARE(EntriesOf(folder), before);
