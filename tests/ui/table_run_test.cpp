@@ -1,3 +1,4 @@
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QSet>
@@ -53,6 +54,7 @@ class TableRunTest : public QObject {
     void unitsTheUserSetsReachTheTable();
     void movingTheDealerCarriesPauseAndStopSign();
     void theSettlementShowsEachBoxsOutcome();
+    void stopEndsTheWaitForACorrectedStake();
 
   private:
     Table& table() { return program_->GetTable(); }
@@ -343,6 +345,51 @@ void TableRunTest::theSettlementShowsEachBoxsOutcome() {
               });
     ClickStart();
     QCOMPARE(next.StepsDone(), 1);
+}
+
+void TableRunTest::stopEndsTheWaitForACorrectedStake() {
+    Seat(*program_, {1}, {});
+    TProgramSettings& settings = program_->Settings();
+    settings.rules.deckChoice = 0;  // one deck: the relative count is the running count
+    settings.training.trainingMode = true;
+    settings.training.betRampFactor = 4;  // "1 x"
+    settings.training.betPause = 0;       // "auf Setzen-Klick warten"
+    table().SettingsChanged();
+    // Box 2, 3; dealer 7, 8, 4: the count is +3 after the round, so the
+    // check wants 3 units where the box bets 1.
+    table().Shuffler().StackNextShoe({2, 7, 3, 8, 4}, 40);
+    BoxFrame* box1 = window().Frame(1);
+    bool neededBet = false;
+    QElapsedTimer sinceStop;
+    RunScript script(table());
+    script.Then([&] { return box1->ActionButton(Action::Stand)->isEnabled(); },
+                [&] { QTest::mouseClick(box1->ActionButton(Action::Stand), Qt::LeftButton); });
+    script.Then([&] { return table().State().waitingForBet; },
+                [&] {
+                    QCOMPARE(Text(window().Dealer(), "LHinweis"),
+                             QStringLiteral("Einsatz 3 Stücke"));
+                    QVERIFY(window().Panel()->bStop->isEnabled());
+                    QTest::mouseClick(window().Panel()->bStop, Qt::LeftButton);
+                    sinceStop.start();
+                });
+    // Only if the stop did not end the wait: Bet, so that the test ends.
+    script.Then([&] { return table().State().waitingForBet && sinceStop.elapsed() > 3000; },
+                [&] {
+                    neededBet = true;
+                    QTest::mouseClick(box1->BetButton(), Qt::LeftButton);
+                });
+    ClickStart();
+
+    QVERIFY(!script.TimedOut());
+    QCOMPARE(script.StepsDone(), 2);
+    QVERIFY2(!neededBet, "the run waited for Bet after the stop");
+    QCOMPARE(table().State().roundNumber, 1);
+    QVERIFY(!table().State().running);
+    QVERIFY(window().Panel()->bStart->isEnabled());
+    QVERIFY(!window().Panel()->bStop->isEnabled());
+    QVERIFY(window().StopIndicator()->isHidden());
+    QVERIFY(!box1->UnitsEdit()->property("blink").toBool());
+    QCOMPARE(Codes(box1->Cards()), std::vector<CardCode>({2, 3}));  // the round stays on view
 }
 
 QTEST_MAIN(TableRunTest)
