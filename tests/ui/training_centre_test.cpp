@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
 #include "engine/table.h"
+#include "program_test.h"
 #include "settings/ini_file.h"
 #include "settings/settings_store.h"
 #include "ui/common/locale_text_format.h"
@@ -25,15 +25,9 @@
 using namespace tavexo;
 using namespace tavexo::uitest;
 
-class TrainingCentreTest : public QObject {
+class TrainingCentreTest : public ProgramTest {
     Q_OBJECT
   private slots:
-    void init();
-    void cleanup() {
-        program_.reset();
-        data_.reset();
-    }
-
     void existsHiddenFromStartAndOpensFromTheTable();
     void trainingModeSwitchesAdvisorAndPanelAtOnce();
     void hidingTheCountsShowsTheNote();
@@ -45,8 +39,6 @@ class TrainingCentreTest : public QObject {
     void fitsASmallScreen();
 
   private:
-    Table& table() { return program_->GetTable(); }
-    TableWindow& window() { return program_->Window(); }
     TrainingCentreWindow* Centre() {
         return qobject_cast<TrainingCentreWindow*>(
             window().Windows().Existing(SecondaryWindow::TrainingCentre));
@@ -68,18 +60,7 @@ class TrainingCentreTest : public QObject {
     }
     QString Hint() { return window().Dealer()->findChild<QLabel*>("LHinweis")->text(); }
     void ClickStart() { QTest::mouseClick(window().Panel()->bStart, Qt::LeftButton); }
-
-    std::unique_ptr<QTemporaryDir> data_;
-    std::unique_ptr<Program> program_;
 };
-
-void TrainingCentreTest::init() {
-    // Every case starts as on a first start: no settings from the last one.
-    data_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(data_->isValid());
-    program_ = StartProgram(data_->path());
-    QuickTable(*program_);
-}
 
 void TrainingCentreTest::existsHiddenFromStartAndOpensFromTheTable() {
     TrainingCentreWindow* centre = Centre();
