@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -19,11 +18,11 @@
 #include <cerrno>
 #include <string>
 
+#include "program_test.h"
 #include "settings/file_io.h"
 #include "ui/common/window_opener.h"
 #include "ui/table/table_window.h"
 #include "ui/table/top_panel.h"
-#include "ui_fixture.h"
 
 using namespace tavexo;
 using namespace tavexo::uitest;
@@ -77,27 +76,17 @@ QStringList EntriesOf(const QString& folder) {
 
 }  // namespace
 
-class SaveFailureTest : public QObject {
+class SaveFailureTest : public ProgramTest {
     Q_OBJECT
   private slots:
-    void init() {
-        data_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(data_->isValid());
-        // Real message boxes: the test answers them as the user would.
-        program_ = StartProgram(data_->path(), true,
-                                [](ProgramConfig& config) { config.recordMessages = false; });
-    }
-    void cleanup() {
-        program_.reset();
-        data_.reset();
-    }
-
     void aFolderInTheFilesPlaceIsReportedAndTheProgramGoesOn_data();
     void aFolderInTheFilesPlaceIsReportedAndTheProgramGoesOn();
 
-  private:
-    TableWindow& window() { return program_->Window(); }
+  protected:
+    // Real message boxes: the test answers them as the user would.
+    void Configure(ProgramConfig& config) override { config.recordMessages = false; }
 
+  private:
     // Opens the window the click is made in and clicks its save button.
     void ClickSave(SavePlace place) {
         QWidget* owner = &window();
@@ -127,9 +116,6 @@ class SaveFailureTest : public QObject {
         QTest::mouseClick(save, Qt::LeftButton);
         QVERIFY(owner->isVisible());  // a dialog stays open with the user's edits
     }
-
-    std::unique_ptr<QTemporaryDir> data_;
-    std::unique_ptr<Program> program_;
 };
 
 void SaveFailureTest::aFolderInTheFilesPlaceIsReportedAndTheProgramGoesOn_data() {
@@ -149,7 +135,7 @@ void SaveFailureTest::aFolderInTheFilesPlaceIsReportedAndTheProgramGoesOn_data()
 void SaveFailureTest::aFolderInTheFilesPlaceIsReportedAndTheProgramGoesOn() {
     QFETCH(int, place);
     QFETCH(QString, file);
-    const QString path = data_->filePath(file);
+    const QString path = DataFile(file);
     const QString folder = QFileInfo(path).path();
     QFile::remove(path);
     QVERIFY(QDir().mkpath(path));
