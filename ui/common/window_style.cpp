@@ -1,6 +1,7 @@
 #include "ui/common/window_style.h"
 
 #include <QFile>
+#include <QMessageBox>
 #include <QWidget>
 
 static void InitStyleResources() {
@@ -26,6 +27,12 @@ const QString& StyleSheet() {
 void ApplyWindowStyle(QWidget* window) {
     window->setProperty("tavexoWindow", true);
     window->setStyleSheet(StyleSheet());
+}
+
+void ShowErrorBox(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Tavexo"), text, QMessageBox::Ok, parent);
+    ApplyWindowStyle(&box);
+    box.exec();
 }
 
 }  // namespace tavexo

@@ -2,6 +2,7 @@
 
 #include <QColor>
 
+class QString;
 class QWidget;
 
 namespace tavexo {
@@ -23,5 +24,9 @@ inline const QColor STYLE_GRID_FIXED(0xe8, 0xdf, 0xc4);
 // centre, a message box) the table's look: the shared style sheet applies to
 // the window and everything in it. The table window itself paints its own.
 void ApplyWindowStyle(QWidget* window);
+
+// The program's error message (a file that cannot be read or written): a
+// box titled "Tavexo" in the shared style, waiting for "OK".
+void ShowErrorBox(QWidget* parent, const QString& text);
 
 }  // namespace tavexo
