@@ -105,6 +105,7 @@ void QtTableHost::ShowError(const QString& text) {
     }
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Tavexo"), text, QMessageBox::Ok,
                     messageParent_);
+    ApplyWindowStyle(&box);
     box.exec();
 }
 

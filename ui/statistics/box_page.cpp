@@ -193,9 +193,12 @@ void BoxPage::ExportGrid(bool history) {
     QSaveFile copy(target);
     if (!source.open(QIODevice::ReadOnly) || !copy.open(QIODevice::WriteOnly) ||
         copy.write(source.readAll()) < 0 || !copy.commit()) {
+        // The reason as Qt has it from the system ("No space left on device").
+        const QString reason =
+            source.error() != QFileDevice::NoError ? source.errorString() : copy.errorString();
         QMessageBox::critical(this, QStringLiteral("Tavexo"),
-                              QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden.")
-                                  .arg(QDir::toNativeSeparators(target)));
+                              QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden (%2).")
+                                  .arg(QDir::toNativeSeparators(target), reason));
     }
 }
 
