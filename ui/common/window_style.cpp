@@ -1,6 +1,7 @@
 #include "ui/common/window_style.h"
 
 #include <QFile>
+#include <QPalette>
 #include <QWidget>
 
 static void InitStyleResources() {
@@ -26,6 +27,15 @@ const QString& StyleSheet() {
 void ApplyWindowStyle(QWidget* window) {
     window->setProperty("tavexoWindow", true);
     window->setStyleSheet(StyleSheet());
+}
+
+void MakePlaceholderReadable(QWidget* field) {
+    // After the style sheet has set the field's palette, which would
+    // otherwise replace this colour.
+    field->ensurePolished();
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::PlaceholderText, STYLE_PLACEHOLDER_TEXT);
+    field->setPalette(palette);
 }
 
 }  // namespace tavexo
