@@ -249,6 +249,13 @@ TEST(Program, ATraceToAFullDeviceIsReportedAndTheSummaryStillPrinted) {
     EXPECT_TRUE(fs::exists("/dev/full"));
 }
 
+TEST(Program, ASummaryThatCannotBeWrittenIsAFailure) {
+    const RunResult full = RunCommand("sh -c '" + std::string(TAVEXO_SIM_BINARY) +
+                                      " --rounds 100 --seed 1 >/dev/full'");
+    EXPECT_EQ(full.exitCode, 1);
+    EXPECT_EQ(full.err, "tavexo-sim: writing the summary failed: No space left on device\n");
+}
+
 TEST(Program, ATraceCutShortMidWriteIsRemovedAndTheSummaryStillPrinted) {
     const std::string path = TempPath("limited.jsonl");
     for (const char* threads : {"1", "3"}) {
