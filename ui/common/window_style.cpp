@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QMessageBox>
+#include <QPalette>
 #include <QWidget>
 
 static void InitStyleResources() {
@@ -33,6 +34,15 @@ void ShowErrorBox(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Tavexo"), text, QMessageBox::Ok, parent);
     ApplyWindowStyle(&box);
     box.exec();
+}
+
+void MakePlaceholderReadable(QWidget* field) {
+    // After the style sheet has set the field's palette, which would
+    // otherwise replace this colour.
+    field->ensurePolished();
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::PlaceholderText, STYLE_PLACEHOLDER_TEXT);
+    field->setPalette(palette);
 }
 
 }  // namespace tavexo
