@@ -6,14 +6,19 @@
 // file beside it, and the program goes on: once the fault is gone, the same
 // click saves.
 #include <QApplication>
+#include <QChartView>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -36,7 +41,14 @@ using namespace tavexo::uitest;
 namespace {
 
 // Where the click is made.
-enum class SavePlace { TablePositions, OptionsDialog, ProfilesDialog, CountingDrill, History };
+enum class SavePlace {
+    TablePositions,
+    OptionsDialog,
+    ProfilesDialog,
+    CountingDrill,
+    History,
+    Chart
+};
 
 // What stops the save; both stop the superuser too.
 enum class Fault { FolderInItsPlace, LinkIntoAMissingFolder };
@@ -56,6 +68,12 @@ class BoxAnswerer : public QObject {
   public:
     explicit BoxAnswerer(const QString& file) {
         connect(&poll_, &QTimer::timeout, this, [this, file] {
+            // The chart's context menu: its one entry.
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                if (!menu->actions().isEmpty()) menu->setActiveAction(menu->actions().constFirst());
+                QTest::keyClick(menu, Qt::Key_Return);
+                return;
+            }
             QWidget* modal = QApplication::activeModalWidget();
             if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && dialog->isVisible()) {
                 // A dialog that did not take the file once is given up.
@@ -138,6 +156,26 @@ class SaveFailureTest : public ProgramTest {
                     owner = statistics->Page(1)->HistoryFrame();
                 button = "BSpeichern";
                 break;
+            case SavePlace::Chart: {
+                QTest::mouseClick(window().Panel()->bStatistik, Qt::LeftButton);
+                auto* statistics = qobject_cast<StatisticsWindow*>(
+                    window().Windows().Existing(SecondaryWindow::Statistics));
+                QVERIFY(statistics != nullptr);
+                auto* tabs = statistics->Page(1)->findChild<QTabWidget*>(QStringLiteral("Ansicht"));
+                QVERIFY(tabs != nullptr);
+                QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {},
+                                  tabs->tabBar()->tabRect(1).center());
+                auto* chart =
+                    statistics->Page(1)->findChild<QChartView*>(QStringLiteral("DiagrammKapital"));
+                QVERIFY(chart != nullptr && chart->isVisible());
+                // The picture is saved from the chart's context menu (a
+                // right click on it).
+                QWidget* area = chart->viewport();
+                const QPoint at = area->rect().center();
+                QContextMenuEvent menu(QContextMenuEvent::Mouse, at, area->mapToGlobal(at));
+                QApplication::sendEvent(area, &menu);
+                return;
+            }
         }
         QVERIFY2(owner != nullptr, "the window with the save button did not open");
         QVERIFY(owner->isVisible());
@@ -169,6 +207,9 @@ void SaveFailureTest::aFileThatCannotBeWrittenIsReportedAndTheProgramGoesOn_data
     QTest::newRow("Verlauf: Speichern")
         << int(SavePlace::History) << QStringLiteral("Tavexo/Verlauf/Fritzi.lauf")
         << int(Fault::LinkIntoAMissingFolder);
+    QTest::newRow("Diagramm: Als PNG-Bild speichern")
+        << int(SavePlace::Chart) << QStringLiteral("Tavexo/Statistik/Kapital.png")
+        << int(Fault::LinkIntoAMissingFolder);
 }
 
 void SaveFailureTest::aFileThatCannotBeWrittenIsReportedAndTheProgramGoesOn() {
@@ -187,7 +228,7 @@ void SaveFailureTest::aFileThatCannotBeWrittenIsReportedAndTheProgramGoesOn() {
         error = EISDIR;
     } else {
         // As a link to a folder on a disk that is no longer there.
-        QVERIFY(QFile::link(folder + QStringLiteral("/fehlt/Fritzi.lauf"), path));
+        QVERIFY(QFile::link(folder + QStringLiteral("/fehlt/") + QFileInfo(path).fileName(), path));
         error = ENOENT;
     }
     const QStringList before = EntriesOf(folder);

@@ -3,6 +3,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QDir>
@@ -19,8 +20,11 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <string>
+#include <string_view>
 
 #include "engine/table.h"
+#include "settings/file_io.h"
 #include "stats/bucket_stats.h"
 #include "stats/count_bins.h"
 #include "ui/common/window_style.h"
@@ -256,9 +260,21 @@ void CountCharts::SaveAsPicture(QChartView* view) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString path = dialog.selectedFiles().constFirst();
-    if (!view->grab().save(path, "PNG")) {
+    // The picture is made in memory and then replaces the file as a whole,
+    // so that a full disk cannot leave half a picture in place of an old one.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!view->grab().save(&buffer, "PNG")) {
         ShowErrorBox(this, QStringLiteral("Das Bild \"%1\" kann nicht gespeichert werden.")
                                .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    const std::string target = path.toStdString();
+    if (const int error =
+            ReplaceFileContents(target, std::string_view(png.constData(), png.size()));
+        error != 0) {
+        ShowErrorBox(this, QString::fromStdString(WriteFailure(target, error).message));
     }
 }
 
