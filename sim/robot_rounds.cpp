@@ -50,7 +50,7 @@ class RobotRounds {
             OpeningDeal();
             const int dealerValue = dealer_.UpCardValue();
             for (int box = 1; box <= boxCount_; ++box) {
-                if (Box(box).InRound()) PlayTurn(box, dealerValue);
+                if (Box(box).InRound()) PlayTurn(Box(box), dealerValue);
             }
             DealerTurn();
             Settle(round);
@@ -133,12 +133,14 @@ class RobotRounds {
         dealer_.total = 0;
         dealer_.isBlackjack = false;
         for (int box = 1; box <= boxCount_; ++box) {
-            if (Box(box).TakesPart()) DealToBox(box, 1);
+            TPlayerBox& b = Box(box);
+            if (b.TakesPart()) DealTo(b, b.hands[0]);
         }
         DealToDealer();
         for (int box = 1; box <= boxCount_; ++box) {
-            if (!Box(box).TakesPart()) continue;
-            DealToBox(box, 1);
+            TPlayerBox& b = Box(box);
+            if (!b.TakesPart()) continue;
+            DealTo(b, b.hands[0]);
             // The count at the box's own second card, for its statistics
             // bucket; the table takes it there, the one card dealt to hand 1
             // as its second before any decision.
@@ -146,9 +148,9 @@ class RobotRounds {
         }
     }
 
-    void DealToBox(int box, int hand) {
-        TPlayerBox& b = Box(box);
-        THand& h = b.Hand(hand);
+    // Every card of a box passes here: by reference and inlined, with no
+    // index arithmetic to find the hand again.
+    [[gnu::always_inline]] void DealTo(TPlayerBox& b, THand& h) {
         if (h.cardCount >= MAX_HAND_CARDS) return;
         const CardCode code = DrawCard();
         h.cards[h.cardCount++] = code;
@@ -157,8 +159,9 @@ class RobotRounds {
         h.total = t.total;
         h.soft = t.soft;
         b.isSoft = t.soft;
-        if (h.total >= 21) FinishHand(box);
+        if (h.total >= 21) FinishHand(b);
     }
+    void DealToBox(TPlayerBox& b, int hand) { DealTo(b, b.Hand(hand)); }
 
     int DealToDealer() {
         if (dealer_.cardCount >= MAX_HAND_CARDS) return dealer_.total;
@@ -174,41 +177,39 @@ class RobotRounds {
         return dealerTotal_.total;
     }
 
-    void PlayTurn(int box, int dealerValue) {
-        TPlayerBox& b = Box(box);
+    void PlayTurn(TPlayerBox& b, int dealerValue) {
         b.turnDone = false;
         b.isSplit = false;
         b.onSecondHand = false;
         // A blackjack against a non-ace stands at once.
-        if (dealerValue != 11 && b.hands[0].total >= 21) FinishHand(box);
+        if (dealerValue != 11 && b.hands[0].total >= 21) FinishHand(b);
         while (!b.turnDone) {
-            RobotPlay(box, dealerValue);
+            RobotPlay(b, dealerValue);
             // A robot never waits for anything: whatever it left open stands.
-            if (!b.turnDone) FinishHand(box);
+            if (!b.turnDone) FinishHand(b);
         }
         if (b.insuranceCount == 1) b.decisions.Append(DecisionWord::Versichert);
         if (b.insuranceCount == 2) b.decisions.Append(DecisionWord::ZweimalVersichert);
     }
 
     // The strategy robot's order of questions, as StrategyRobot plays it.
-    void RobotPlay(int box, int dealerValue) {
-        TPlayerBox& b = Box(box);
+    void RobotPlay(TPlayerBox& b, int dealerValue) {
         if (ShouldSurrender(b, dealerValue, b.isSoft, Context())) {
-            DoSurrender(box);
+            DoSurrender(b);
             return;
         }
         // As the table's robot: what the capital does not cover is played as
         // if the table did not allow it.
         if (dealerValue == 11 && b.CanAfford(Action::Insure) && ShouldInsure(Context())) {
-            DoInsure(box);
+            DoInsure(b);
         }
 
         const int hand = b.HandInPlay();
         if (b.CanAfford(Action::Split) && ShouldSplit(b, dealerValue, Context())) {
-            DoSplit(box);
+            DoSplit(b);
         } else if (b.CanAfford(Action::Double) &&
                    ShouldDouble(b, hand, dealerValue, b.isSoft, Context())) {
-            DoDouble(box, b.HandInPlay());
+            DoDouble(b, b.HandInPlay());
         }
         if (b.Hand(hand).doubled) return;
 
@@ -220,12 +221,12 @@ class RobotRounds {
                     ShouldHitWithTotal(b, h, HandTotal{current.total, current.soft}, dealerValue,
                                        b.isSoft, Context(), b.CanAfford(Action::Double));
                 if (answer == HitAnswer::Hit) {
-                    DealToBox(box, b.HandInPlay());
+                    DealToBox(b, b.HandInPlay());
                 } else {
                     if (answer == HitAnswer::Double) {
-                        DoDouble(box, b.HandInPlay());
+                        DoDouble(b, b.HandInPlay());
                     } else {
-                        FinishHand(box);
+                        FinishHand(b);
                     }
                     break;
                 }
@@ -233,12 +234,11 @@ class RobotRounds {
         }
     }
 
-    void FinishHand(int box) {
-        TPlayerBox& b = Box(box);
+    void FinishHand(TPlayerBox& b) {
         if (b.isSplit && !b.onSecondHand) {
             const THand& h2 = b.Hand(2);
             const bool splitAceWaits = CardValue(h2.cards[0]) == 11 && rules_.splitAcesOneCard;
-            if (h2.cardCount == 1 && !splitAceWaits) DealToBox(box, 2);
+            if (h2.cardCount == 1 && !splitAceWaits) DealToBox(b, 2);
             b.onSecondHand = true;
             if (b.Hand(2).total < 21) return;  // the box plays on with hand 2
         }
@@ -246,18 +246,16 @@ class RobotRounds {
         b.natural = !b.isSplit && b.Hand(1).total == 21 && b.Hand(1).cardCount == 2;
     }
 
-    void DoDouble(int box, int hand) {
-        TPlayerBox& b = Box(box);
+    void DoDouble(TPlayerBox& b, int hand) {
         b.Hand(hand).doubled = true;
         b.capital -= b.hands[0].stake;
         b.decisions.Append(DecisionWord::Verdoppelt);
-        if (b.insuranceCount > 0) DoInsure(box);  // the doubled stake is insured too
-        DealToBox(box, hand);
-        if (b.Hand(hand).total < 21) FinishHand(box);
+        if (b.insuranceCount > 0) DoInsure(b);  // the doubled stake is insured too
+        DealToBox(b, hand);
+        if (b.Hand(hand).total < 21) FinishHand(b);
     }
 
-    void DoSplit(int box) {
-        TPlayerBox& b = Box(box);
+    void DoSplit(TPlayerBox& b) {
         THand& h1 = b.Hand(1);
         THand& h2 = b.Hand(2);
         h2.cards[0] = h1.cards[1];
@@ -275,33 +273,31 @@ class RobotRounds {
         b.isSplit = true;
         b.capital -= b.hands[0].stake;
         b.decisions.Append(DecisionWord::Geteilt);
-        if (b.insuranceCount == 1) DoInsure(box);  // the second hand is insured too
-        DealToBox(box, 1);
+        if (b.insuranceCount == 1) DoInsure(b);  // the second hand is insured too
+        DealToBox(b, 1);
         if (rules_.splitAcesOneCard && CardValue(h1.cards[0]) == 11) {
             // Split aces take one card each and the turn is over.
-            FinishHand(box);
-            DealToBox(box, 2);
-            FinishHand(box);
+            FinishHand(b);
+            DealToBox(b, 2);
+            FinishHand(b);
             b.turnDone = true;
         }
     }
 
-    void DoInsure(int box) {
-        TPlayerBox& b = Box(box);
+    void DoInsure(TPlayerBox& b) {
         if (b.insuranceCount == 0) b.decisions.Append(DecisionWord::Versichert);
         b.insuranceCount += 1;
         b.capital -= b.hands[0].stake / 2.0f;
         const int n = b.insuranceCount;
-        if ((n == 1 || n == 2) && b.Hand(n).total == 21) FinishHand(box);  // an insured 21 stands
+        if ((n == 1 || n == 2) && b.Hand(n).total == 21) FinishHand(b);  // an insured 21 stands
     }
 
-    void DoSurrender(int box) {
-        TPlayerBox& b = Box(box);
+    void DoSurrender(TPlayerBox& b) {
         b.capital += b.hands[0].stake / 2.0f;
         b.turnDone = true;
         b.surrendered = true;
         b.decisions.Replace(DecisionWord::Aufgegeben);
-        FinishHand(box);
+        FinishHand(b);
     }
 
     void DealerTurn() {
