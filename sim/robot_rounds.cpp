@@ -58,6 +58,7 @@ class RobotRounds {
             EndOfRound();
             if (round % ROUNDS_PER_RUN == 0) NewShoe();  // a new run of the round cycle
         }
+        CountKeys();
         tally_.EndBlock(stats_);
     }
 
@@ -320,8 +321,13 @@ class RobotRounds {
                 dealer_.countSnapshot = RelativeCountOf(dealerSnapshot_);
             }
             const bool surrendered = b.surrendered;
-            const BoxPayout paid =
-                PayBox(b, dealer_, Record(box, bucket), Record(box, dealerBucket));
+            SettlementKeys keys;
+            const BoxPayout paid = PayBoxMoney(b, dealer_, keys);
+            KeyCounts& own = keyCounts_[box - 1][bucket];
+            own.hands[keys.hands[0]] += 1;
+            own.hands[keys.hands[1]] += 1;
+            own.boxes[keys.box] += 1;
+            keyCounts_[box - 1][dealerBucket].dealer[keys.dealer] += 1;
             tally_.BoxSettled(
                 round, b, dealer_,
                 TBoxSettlement{box, paid.result, paid.roundStake, surrendered, bucket, betCount_});
@@ -330,9 +336,21 @@ class RobotRounds {
         }
     }
 
-    // Records of bucket 0 (a count that is not a number) are counted nowhere.
-    TBucketStats& Record(int box, int bucket) {
-        return bucket >= 1 ? stats_.At(box, bucket) : nowhere_;
+    // The statistics' counters of the block from how often each settlement
+    // key came up. Bucket 0 (a count that is not a number) is counted
+    // nowhere.
+    void CountKeys() {
+        for (int box = 1; box <= BOX_COUNT; ++box) {
+            for (int bucket = 1; bucket <= BUCKET_COUNT; ++bucket) {
+                const KeyCounts& counts = keyCounts_[box - 1][bucket];
+                TBucketStats& s = stats_.At(box, bucket);
+                for (int key = 0; key < HAND_KEYS; ++key) CountHandKey(key, counts.hands[key], s);
+                for (int key = 0; key < BOX_KEYS; ++key) CountBoxKey(key, counts.boxes[key], s);
+                for (int key = 0; key < DEALER_KEYS; ++key) {
+                    CountDealerKey(key, counts.dealer[key], s);
+                }
+            }
+        }
     }
 
     void EndOfRound() {
@@ -366,7 +384,14 @@ class RobotRounds {
     float betCount_ = 0.0f;  // the relative count of the round's bets
     HandTotal dealerTotal_;
     BucketTable stats_;
-    TBucketStats nowhere_;
+    // How often each settlement key came up, by box and count bucket (0..9);
+    // a hand slot past the keys takes the missing second hands.
+    struct KeyCounts {
+        std::array<uint32_t, HAND_KEYS + 1> hands{};
+        std::array<uint32_t, BOX_KEYS> boxes{};
+        std::array<uint32_t, DEALER_KEYS> dealer{};
+    };
+    std::array<std::array<KeyCounts, BUCKET_COUNT + 1>, BOX_COUNT> keyCounts_{};
 };
 
 }  // namespace
