@@ -218,9 +218,14 @@ class RobotRounds {
         for (int h = 1; h <= hands; ++h) {
             while (!b.turnDone && b.HandInPlay() == h) {
                 const THand& current = b.Hand(h);
+                // The hit question asks the double question again for a hand
+                // of two cards. Unsplit, that hand was asked just above with
+                // the same cards and count, and said no; only a split brings
+                // new two-card hands.
+                const bool mayDouble = b.isSplit && b.CanAfford(Action::Double);
                 const HitAnswer answer =
                     ShouldHitWithTotal(b, h, HandTotal{current.total, current.soft}, dealerValue,
-                                       b.isSoft, Context(), b.CanAfford(Action::Double));
+                                       b.isSoft, Context(), mayDouble);
                 if (answer == HitAnswer::Hit) {
                     DealToBox(b, b.HandInPlay());
                 } else {
