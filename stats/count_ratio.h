@@ -14,10 +14,8 @@ struct CountRatio {
     int32_t running = 0;
     int32_t decks = 1;
 
-    // Arithmetic rather than a branch on the decks: every question of every
-    // box asks, and the shoe decides which way it goes.
-    int32_t Scaled(int32_t k) const { return k * (decks + static_cast<int32_t>(decks == 0)); }
-    int32_t Numerator() const { return running * (1 + static_cast<int32_t>(decks == 0)); }
+    int32_t Scaled(int32_t k) const { return decks > 0 ? k * decks : k; }
+    int32_t Numerator() const { return decks > 0 ? running : 2 * running; }
 };
 
 inline bool operator>(CountRatio c, int32_t k) {
