@@ -118,7 +118,10 @@ void Table::ShowChargedStake(int box, int multiplier) {
 void Table::WaitForBetCorrection(int box) {
     if (headless_) return;
     if (view_ != nullptr) view_->SetUnitsBlinking(box, true);
-    while (state_.waitingForBet) host_.WaitEvents();
+    // A stop, also one requested earlier in the round, ends the run without
+    // waiting for the corrected stake: the hint has told what it should be.
+    while (state_.waitingForBet && !state_.stopRequested) host_.WaitEvents();
+    state_.waitingForBet = false;
     if (view_ != nullptr) view_->SetUnitsBlinking(box, false);
 }
 

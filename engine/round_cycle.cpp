@@ -82,7 +82,8 @@ void Table::WaitBetweenRounds() {
         // Timed from the wait's own start, so the first wait of a run is as
         // long as every other.
         host_.StartTimer(ROUND_DELAY_TIMER, roundDelayIntervalMs_);
-        while (state_.waitingBetweenRounds) host_.WaitEvents();
+        // A stop skips the rest of the delay.
+        while (state_.waitingBetweenRounds && !state_.stopRequested) host_.WaitEvents();
         host_.StopTimer(ROUND_DELAY_TIMER);
     }
     state_.waitingBetweenRounds = false;

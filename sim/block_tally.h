@@ -24,7 +24,8 @@ class BlockTally {
         : tally_(tally),
           unit_(static_cast<double>(options.unit)),
           roundOffset_(plan.firstRound - 1),
-          trace_(trace) {}
+          trace_(trace),
+          traceChunks_(trace != nullptr ? plan.traceChunks : nullptr) {}
 
     void ShoeShuffled(const TShoe& shoe) {
         if (trace_ != nullptr) AppendShoeLine(*trace_, shoe);
@@ -60,7 +61,12 @@ class BlockTally {
         if (binKnown_) t.betBins.RecordInBin(bin_, s.stake, s.result);
         roundUnits_ += units;
         roundGames_ += 1;
-        if (trace_ != nullptr) AppendBoxLine(*trace_, roundOffset_ + round, b, dealer, s);
+        if (trace_ != nullptr) {
+            AppendBoxLine(*trace_, roundOffset_ + round, b, dealer, s);
+            if (traceChunks_ != nullptr && trace_->size() >= TRACE_CHUNK_BYTES) {
+                traceChunks_->TakeChunk(*trace_);
+            }
+        }
     }
 
     // Closes the last round, hands the boxes' sums over and takes the
@@ -82,6 +88,7 @@ class BlockTally {
     double unit_;
     int64_t roundOffset_;
     std::string* trace_;
+    TraceChunkSink* traceChunks_;
     // Each box's round results in units, summed here and handed to the
     // tally at the end of the block.
     struct Singles {

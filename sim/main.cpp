@@ -1,10 +1,10 @@
 // tavexo-sim: robot boxes at the table engine's full speed.
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <random>
 #include <string>
@@ -14,6 +14,7 @@
 #include "sim/sim_options.h"
 #include "sim/simulator.h"
 #include "sim/summary.h"
+#include "sim/trace_file.h"
 
 namespace {
 
@@ -34,18 +35,33 @@ class Progress {
                      terminal_ ? "\r" : "", 100.0 * done / rounds_, static_cast<long long>(done),
                      static_cast<long long>(rounds_), perSecond / 1e6, terminal_ ? "" : "\n");
         std::fflush(stderr);
-        shown_ = true;
+        lineOpen_ = terminal_;
     }
+    // Ends a progress line left open on a terminal, so that what follows
+    // on stderr starts a line of its own; any thread may call it.
     void End() {
-        if (shown_ && terminal_) std::fputs("\n", stderr);
+        if (lineOpen_.exchange(false)) std::fputs("\n", stderr);
     }
 
   private:
     int64_t rounds_;
     bool terminal_;
-    bool shown_ = false;
+    std::atomic<bool> lineOpen_{false};
     double lastPrinted_ = -100.0;
 };
+
+// Removes the incomplete trace file and says so, or says why it could not.
+void ReportRemoval(tavexo::sim::TraceFile& trace, const std::string& path) {
+    trace.Close();
+    if (!trace.IsRegularFile()) return;  // a device such as /dev/full stays
+    std::string why;
+    if (trace.RemoveWritten(why)) {
+        std::cerr << "tavexo-sim: the incomplete trace file \"" << path << "\" is removed\n";
+    } else {
+        std::cerr << "tavexo-sim: the incomplete trace file \"" << path
+                  << "\" could not be removed: " << why << '\n';
+    }
+}
 
 uint64_t EntropySeed() {
     std::random_device device;
@@ -80,15 +96,14 @@ int main(int argc, char** argv) {
 
     SimControl control;
     share.ShareBlocks(control);
-    std::ofstream trace;
+    TraceFile trace;
     if (!options.trace.empty()) {
-        trace.open(options.trace, std::ios::binary | std::ios::trunc);
-        if (!trace) {
+        if (!trace.Open(options.trace)) {
             std::cerr << "tavexo-sim: cannot write the trace file \"" << options.trace
-                      << "\": " << std::strerror(errno) << '\n';
+                      << "\": " << trace.Error() << '\n';
             return 2;
         }
-        control.trace = &trace;
+        control.trace = &trace.Stream();
     }
     // The first process shows its own share's progress for all.
     Progress progress(options.rounds / share.Size());
@@ -98,26 +113,40 @@ int main(int argc, char** argv) {
         };
     }
 
+    // A failed trace write (a full disk) is told at once; the simulation
+    // plays on to its summary, and a trace with rounds missing, which would
+    // mislead whoever replays it, is removed at once, also to give the
+    // space back.
+    bool traceFailed = false;
+    control.traceFailed = [&] {
+        traceFailed = true;
+        progress.End();
+        std::cerr << "tavexo-sim: writing the trace file \"" << options.trace
+                  << "\" failed: " << trace.Error() << "; the simulation goes on without it\n";
+        ReportRemoval(trace, options.trace);
+    };
+
     const uint64_t seed = share.AgreedSeed(options.seed ? *options.seed : EntropySeed());
     SimReport report = RunSimulation(options, seed, control);
     progress.End();
     share.Combine(report);
 
     int code = 0;
-    if (trace.is_open()) {
-        trace.close();
-        if (!trace) {
-            std::cerr << "tavexo-sim: writing the trace file \"" << options.trace << "\" failed\n";
-            code = 1;
-        }
+    if (trace.IsOpen() && !trace.Close() && !traceFailed) {
+        // The last write, or the close, failed after the blocks were written.
+        std::cerr << "tavexo-sim: writing the trace file \"" << options.trace
+                  << "\" failed: " << trace.Error() << '\n';
+        ReportRemoval(trace, options.trace);
+        traceFailed = true;
     }
-    if (share.First() && code == 0) {
+    if (traceFailed) code = 1;
+    if (share.First()) {
         if (options.json) {
             PrintJson(std::cout, options, report);
         } else {
             PrintSummary(std::cout, options, report);
         }
-        code = report.note.empty() ? 0 : 1;
+        if (!report.note.empty()) code = 1;
     }
     return share.AgreedExitCode(code);
 }

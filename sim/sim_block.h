@@ -13,6 +13,18 @@ namespace tavexo::sim {
 // round cycle plays one block.
 inline constexpr int ROUNDS_PER_BLOCK = 10000;
 
+// Takes a block's trace in pieces while the block plays, so that a block
+// need not hold its whole trace (some 16 MB for 10000 rounds of 7 boxes).
+class TraceChunkSink {
+  public:
+    virtual ~TraceChunkSink() = default;
+    // Takes the bytes of `chunk` and leaves it empty for the next ones.
+    virtual void TakeChunk(std::string& chunk) = 0;
+};
+
+// About how many bytes of trace a block gathers before handing them on.
+inline constexpr size_t TRACE_CHUNK_BYTES = size_t{1} << 20;
+
 // The seed of block `block`, derived from the simulation's seed.
 uint64_t BlockSeed(uint64_t seed, int64_t block);
 
@@ -21,11 +33,14 @@ struct BlockPlan {
     int rounds = ROUNDS_PER_BLOCK;
     uint64_t seed = 0;
     bool trace = false;
+    // Where the trace goes while the block plays; without one the whole
+    // trace stays in the output.
+    TraceChunkSink* traceChunks = nullptr;
 };
 
 struct BlockOutput {
     SimTally tally;
-    std::string trace;  // the block's trace lines, when asked for
+    std::string trace;  // the block's trace lines (those not handed on), when asked for
     std::string note;   // why the block ended early, if it did
 };
 

@@ -22,6 +22,16 @@ struct SimReport {
 struct SimControl {
     int blockRounds = ROUNDS_PER_BLOCK;
     std::ostream* trace = nullptr;
+    // Called once, at once, from the thread that wrote, when the trace
+    // stream goes bad; the simulation then plays on without a trace.
+    std::function<void()> traceFailed;
+    // While tracing, a block starts only when it is fewer than this many
+    // blocks after the oldest one not yet written, which bounds the memory
+    // the blocks' traces take; 0 for the number of threads plus one.
+    int traceWindow = 0;
+    // Called by the thread about to play the block numbered `order` (0, 1,
+    // 2, ... in this process's block order); for tests.
+    std::function<void(int64_t order)> blockStarting;
     // Called from the calling thread about twice a second while the tables
     // play, with the rounds done so far and the seconds since the start.
     std::function<void(int64_t rounds, double seconds)> progress;
@@ -34,7 +44,9 @@ struct SimControl {
 // Plays options.rounds rounds in blocks, options.threads blocks at a time.
 // Blocks are numbered and seeded independently of the threads, and their
 // totals and trace lines are taken in block order, so the report (but for
-// its time) and the trace depend on the seed and options only.
+// its time) and the trace depend on the seed and options only. The trace
+// is written while the blocks play: the oldest unwritten block writes its
+// lines as it goes, later ones keep theirs until it is their turn.
 SimReport RunSimulation(const SimOptions& options, uint64_t seed, const SimControl& control = {});
 
 }  // namespace tavexo::sim

@@ -120,7 +120,10 @@ void Program::RegisterWindows() {
                      [this, services] { return new LiveTablesWindow(services(), window_.get()); });
     windows.CreateHidden(SecondaryWindow::LiveTables);
     windows.Register(SecondaryWindow::TrainingCentre, [this, &windows] {
-        return new TrainingCentreWindow(table_, folders_.settingsFolder, windows);
+        auto* centre = new TrainingCentreWindow(table_, folders_.settingsFolder, windows);
+        QObject::connect(window_.get(), &TableWindow::countsChanged, centre,
+                         &TrainingCentreWindow::CountsChanged);
+        return centre;
     });
     windows.Register(SecondaryWindow::StrategyHints, [this] {
         auto* hints =

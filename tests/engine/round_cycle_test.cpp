@@ -2,6 +2,7 @@
 // between rounds, the run limit and the cut card.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -209,6 +210,24 @@ INSTANTIATE_TEST_SUITE_P(Cases, WaitBetweenRoundsTest,
                          ::testing::Values(WaitCase{"DelayRunsOut", false, 5000},
                                            WaitCase{"BetEndsTheWait", true, 0}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RoundCycleTest, StopDuringTheWaitBetweenRoundsEndsTheRunAtOnce) {
+    SeatBoxes({1});
+    settings.roundDelay = 50;
+    table.SettingsChanged();
+    Always(1, Action::Stand);
+    auto stoppedAt = std::make_shared<int64_t>(-1);
+    host.When([](const Table& t) { return t.State().waitingBetweenRounds; },
+              [=, this](Table& t) {
+                  *stoppedAt = host.Now();
+                  t.StopRun();
+              });
+    table.StartRun();
+    EXPECT_EQ(host.Now(), *stoppedAt);
+    EXPECT_EQ(table.State().roundNumber, 1);
+    EXPECT_FALSE(table.State().running);
+    EXPECT_FALSE(host.TimerRunning(ROUND_DELAY_TIMER));
+}
 
 TEST_F(RoundCycleTest, CutCardActsOnlyAtTheEndOfTheRound) {
     SeatBoxes({1});

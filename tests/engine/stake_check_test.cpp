@@ -20,7 +20,7 @@ struct PauseCase {
     int64_t expectedWait;  // from the failed check to the next round
 };
 
-class StakeCheckTest : public TableFixture, public ::testing::WithParamInterface<PauseCase> {
+class StakeCheckFixture : public TableFixture {
   protected:
     void SetUp() override {
         table.SetView(&view);
@@ -43,6 +43,8 @@ class StakeCheckTest : public TableFixture, public ::testing::WithParamInterface
     RecordingView view;
     int unitsAfterRound = 5;
 };
+
+class StakeCheckTest : public StakeCheckFixture, public ::testing::WithParamInterface<PauseCase> {};
 
 TEST_P(StakeCheckTest, ShowsTheWantedStakeAndWaitsAsChosen) {
     settings.training.betPause = GetParam().betPause;
@@ -81,6 +83,52 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(PauseCase{"WaitForBet", 0, 7000 + 1000},  // Bet, then the 1 s delay
                       PauseCase{"PlusFiveSeconds", 1, 6000}, PauseCase{"NoExtraDelay", 2, 1000}),
     [](const auto& info) { return std::string(info.param.name); });
+
+struct StopCase {
+    const char* name;
+    bool whileWaiting;  // "Spiel stoppen" during the wait, or before it in the round
+};
+
+class StopAtStakeCheckTest : public StakeCheckFixture,
+                             public ::testing::WithParamInterface<StopCase> {};
+
+// Under "auf Setzen-Klick warten" a stop must not leave the run hanging until
+// somebody clicks Bet.
+TEST_P(StopAtStakeCheckTest, StopEndsTheRunWithoutWaitingForBet) {
+    settings.training.betPause = 0;
+    host.SetTimeLimit(60 * 1000);  // a wait nobody ends fails here, not after hours
+    auto stoppedAt = std::make_shared<int64_t>(-1);
+    if (GetParam().whileWaiting) {
+        host.When([](const Table& t) { return t.State().waitingForBet; },
+                  [=, this](Table& t) {
+                      *stoppedAt = host.Now();
+                      t.StopRun();
+                  });
+    } else {
+        StopAfterOneRound();
+        // The check comes right after the settlement, with no time between.
+        host.When([](const Table& t) { return t.Box(1).historyRow == 1 && t.Box(1).betEnabled; },
+                  [=, this](Table&) { *stoppedAt = host.Now(); });
+    }
+
+    table.StartRun();
+
+    EXPECT_EQ(host.Now(), *stoppedAt);  // no wait after the stop
+    EXPECT_FALSE(table.State().running);
+    EXPECT_FALSE(table.State().waitingForBet);
+    EXPECT_EQ(table.State().roundNumber, 1);
+    EXPECT_TRUE(table.State().cleanupDeferred);
+    EXPECT_FALSE(view.blinking[1]);
+    EXPECT_TRUE(view.idle);
+    ASSERT_FALSE(view.hints.empty());
+    EXPECT_EQ(view.hints.back(), "Einsatz 6 Stücke");  // the check still tells the stake
+    EXPECT_EQ(host.beeps, 2);                          // the failed check and the run's end
+}
+
+INSTANTIATE_TEST_SUITE_P(Stop, StopAtStakeCheckTest,
+                         ::testing::Values(StopCase{"WhileWaiting", true},
+                                           StopCase{"EarlierInTheRound", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(StakeCheckTest, MatchingStakePassesSilently) {
     settings.training.betPause = 2;

@@ -29,6 +29,8 @@ class FramesTest : public QObject {
     Q_OBJECT
   private slots:
     void boxCardsLieOnTheArc();
+    void longSplitHandsKeepToTheirOwnSide_data();
+    void longSplitHandsKeepToTheirOwnSide();
     void aSplitMovesTheSecondCardToHandTwo();
     void dealerCardsLieOnTheirArc();
     void onlyTheUsersChangesOfUnitsAreReported();
@@ -43,18 +45,85 @@ class FramesTest : public QObject {
 
 void FramesTest::boxCardsLieOnTheArc() {
     BoxFrame frame(5, cards_, nullptr);
-    for (int n = 1; n <= 14; ++n) frame.ShowCard(1, n, n);
-    const QList<QRect> places = LaidCards(frame.Cards());
+    const CardArea* area = frame.Cards();
+    for (int n = 1; n <= 12; ++n) frame.ShowCard(1, n, n);
+    QList<QRect> places = LaidCards(area);
+    QCOMPARE(places.size(), 12);
+    // Twelve cards still fit at their full step, on the shallow arc.
+    for (int n = 2; n <= 12; ++n) QCOMPARE(places[n - 1].left() - places[n - 2].left(), 12);
+    QCOMPARE(places[0].top(), 4);
+    QCOMPARE(places[4].top(), 0);
+    QCOMPARE(places[11].top(), 4);
+    // More cards close up rather than lie on each other or outside the area.
+    frame.ShowCard(1, 13, 13);
+    frame.ShowCard(1, 14, 14);
+    places = LaidCards(area);
     QCOMPARE(places.size(), 14);
     for (int n = 1; n <= 14; ++n) {
-        // Cards after the twelfth lie on the twelfth's place.
-        const int i = std::min(n, 12) - 1;
-        QCOMPARE(places[n - 1], frame.Cards()->CardPlace(1, i + 1));
+        QVERIFY(area->rect().contains(places[n - 1]));
+        QCOMPARE(places[n - 1], area->CardPlace(1, n));
+        if (n > 1) QVERIFY(places[n - 1].left() - places[n - 2].left() >= 10);
     }
     QCOMPARE(frame.Cards()->Codes().front(), 1);
     frame.ClearCards();
     QCOMPARE(frame.Cards()->CardCount(), 0);
     QVERIFY(LaidCards(frame.Cards()).isEmpty());
+}
+
+void FramesTest::longSplitHandsKeepToTheirOwnSide_data() {
+    QTest::addColumn<int>("hand1");
+    QTest::addColumn<int>("hand2");
+    QTest::newRow("hand 1 of six") << 6 << 2;
+    QTest::newRow("hand 2 of six") << 2 << 6;
+    QTest::newRow("seven and eight") << 7 << 8;
+    // Eleven cards is about the most a hand can take before 21.
+    QTest::newRow("eleven each") << 11 << 11;
+}
+
+void FramesTest::longSplitHandsKeepToTheirOwnSide() {
+    QFETCH(int, hand1);
+    QFETCH(int, hand2);
+    BoxFrame frame(3, cards_, nullptr);
+    frame.show();
+    frame.ShowCard(1, 1, 2);
+    frame.ShowCard(1, 2, 15);
+    frame.MoveSecondCardToHand2();
+    // As the table deals them: hand 1 played out, then hand 2.
+    for (int n = 2; n <= hand1; ++n) frame.ShowCard(1, n, 1 + n);
+    for (int n = 2; n <= hand2; ++n) frame.ShowCard(2, n, 27 + n);
+
+    const CardArea* area = frame.Cards();
+    const QList<QLabel*> labels =
+        area->findChildren<QLabel*>(QStringLiteral("Karte"), Qt::FindDirectChildrenOnly);
+    QCOMPARE(labels.size(), hand1 + hand2);
+    // Creation order: hand 1's first, the moved card, then the rest of each hand.
+    QList<QRect> first{labels[0]->geometry()};
+    QList<QRect> second{labels[1]->geometry()};
+    for (int i = 2; i < 2 + hand1 - 1; ++i) first << labels[i]->geometry();
+    for (int i = 2 + hand1 - 1; i < labels.size(); ++i) second << labels[i]->geometry();
+
+    QVERIFY(!area->HandArea(1).intersects(area->HandArea(2)));
+    for (const auto& [hand, cards] : {std::pair{1, first}, std::pair{2, second}}) {
+        const QRect own = area->HandArea(hand);
+        QVERIFY(area->rect().contains(own));
+        for (int i = 0; i < cards.size(); ++i) {
+            QVERIFY2(own.contains(cards[i]),
+                     qPrintable(QStringLiteral("hand %1 card %2").arg(hand).arg(i + 1)));
+            // Each card leaves a strip of the one before in view.
+            if (i > 0) QVERIFY(cards[i].left() - cards[i - 1].left() >= 4);
+        }
+    }
+    for (const QRect& a : first) {
+        for (const QRect& b : second) QVERIFY(!a.intersects(b));
+    }
+    // The column beside the cards (chips, gauge, capital) stays clear.
+    for (const char* name : {"Coin1", "Gauge1", "cbAutoSatz", "PKapital"}) {
+        const QWidget* widget = frame.findChild<QWidget*>(QLatin1String(name));
+        const QRect place(widget->mapTo(&frame, QPoint(0, 0)), widget->size());
+        for (QLabel* card : labels)
+            QVERIFY2(!place.intersects(QRect(card->mapTo(&frame, QPoint(0, 0)), card->size())),
+                     name);
+    }
 }
 
 void FramesTest::aSplitMovesTheSecondCardToHandTwo() {

@@ -7,12 +7,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
 #include "dialog_test_support.h"
 #include "engine/table.h"
+#include "program_test.h"
 #include "ui/dialogs/options_dialog.h"
 #include "ui/help/help_context.h"
 #include "ui/table/box_frame.h"
@@ -52,30 +52,15 @@ int GaugeMaximum(BoxFrame* frame) {
 
 }  // namespace
 
-class OptionsDialogTest : public QObject {
+class OptionsDialogTest : public ProgramTest {
     Q_OBJECT
   private slots:
-    void init() {
-        data_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(data_->isValid());
-        program_ = StartProgram(data_->path());
-        QuickTable(*program_);
-    }
-    void cleanup() {
-        program_.reset();
-        const QString settings = data_->path() + QStringLiteral("/Tavexo/Einstellungen");
-        QFile::setPermissions(settings, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        data_.reset();
-    }
-
     void opensBesideTheTableWithTheSettings();
     void savedMidRoundGaugesAtOnceDecksAtTheNextShuffle();
     void closingKeepsUnsavedEditsWhilePlayFollowsTheSaved();
     void aFileThatCannotBeWrittenChangesNothing();
 
   private:
-    Table& table() { return program_->GetTable(); }
-    TableWindow& window() { return program_->Window(); }
     OptionsDialog* Dialog() {
         return window().findChild<OptionsDialog*>(QStringLiteral("TFOptionen2"));
     }
@@ -86,9 +71,6 @@ class OptionsDialogTest : public QObject {
     std::string SettingsFile() const {
         return program_->Folders().settingsFolder + "Allgemein.ini";
     }
-
-    std::unique_ptr<QTemporaryDir> data_;
-    std::unique_ptr<Program> program_;
 };
 
 void OptionsDialogTest::opensBesideTheTableWithTheSettings() {

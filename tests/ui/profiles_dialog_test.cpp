@@ -9,7 +9,6 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -17,6 +16,7 @@
 
 #include "dialog_test_support.h"
 #include "engine/table.h"
+#include "program_test.h"
 #include "settings/profiles.h"
 #include "ui/common/card_area.h"
 #include "ui/dialogs/profile_row.h"
@@ -57,23 +57,9 @@ int NameSlot(int box) {
 
 }  // namespace
 
-class ProfilesDialogTest : public QObject {
+class ProfilesDialogTest : public ProgramTest {
     Q_OBJECT
   private slots:
-    void init() {
-        data_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(data_->isValid());
-        program_ = StartProgram(data_->path());
-        QuickTable(*program_);
-    }
-    void cleanup() {
-        program_.reset();
-        // A folder made read-only must be writable again to be removed.
-        const QString settings = data_->path() + QStringLiteral("/Tavexo/Einstellungen");
-        QFile::setPermissions(settings, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        data_.reset();
-    }
-
     void opensOnceFromButtonAndMenuWithTheProfilesOnTheArc();
     void aRobotProfileShowsAtOnceAndPlaysByItself();
     void aNameLongerThanFifteenCannotBeTyped();
@@ -83,8 +69,6 @@ class ProfilesDialogTest : public QObject {
     void aBoxTakenOutMidRoundFinishesItsRound();
 
   private:
-    Table& table() { return program_->GetTable(); }
-    TableWindow& window() { return program_->Window(); }
     ProfilesDialog* OpenWithButton() {
         QTest::mouseClick(window().Panel()->bProfile, Qt::LeftButton);
         return window().findChild<ProfilesDialog*>(QStringLiteral("TFOptionen"));
@@ -95,9 +79,6 @@ class ProfilesDialogTest : public QObject {
     std::string ProfileFile() const {
         return program_->Folders().settingsFolder + PROFILE_FILE_NAME;
     }
-
-    std::unique_ptr<QTemporaryDir> data_;
-    std::unique_ptr<Program> program_;
 };
 
 void ProfilesDialogTest::opensOnceFromButtonAndMenuWithTheProfilesOnTheArc() {

@@ -11,7 +11,6 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -19,6 +18,7 @@
 #include <functional>
 
 #include "engine/table.h"
+#include "program_test.h"
 #include "settings/profiles.h"
 #include "stats/grid_layouts.h"
 #include "ui/statistics/box_page.h"
@@ -94,23 +94,9 @@ QColor Colour(QTableView* view, int row, int column, int role) {
 
 }  // namespace
 
-class StatisticsWindowTest : public QObject {
+class StatisticsWindowTest : public ProgramTest {
     Q_OBJECT
   private slots:
-    void init() {
-        QVERIFY(data_.isValid());
-        exported_.clear();
-        opensSpreadsheet_ = true;
-        program_ = StartProgram(data_.path(), true, [this](ProgramConfig& config) {
-            config.openSpreadsheet = [this](const QString& path) {
-                exported_ << path;
-                return opensSpreadsheet_;
-            };
-        });
-        QuickTable(*program_);
-    }
-    void cleanup() { program_.reset(); }
-
     void existsHiddenFromStartWithAPagePerBox();
     void fitsASmallScreenWithRoomForTheHistory();
     void rowsAppearDuringARobotRunWhileTheWindowIsOpen();
@@ -125,7 +111,16 @@ class StatisticsWindowTest : public QObject {
     void theChartsShowTheHistoryAndBothCounts();
 
   private:
-    Table& table() { return program_->GetTable(); }
+    // Each case's program records the workbooks it would open.
+    void Configure(ProgramConfig& config) override {
+        exported_.clear();
+        opensSpreadsheet_ = true;
+        config.openSpreadsheet = [this](const QString& path) {
+            exported_ << path;
+            return opensSpreadsheet_;
+        };
+    }
+    // Here the window under test is the statistics window, not the table's.
     StatisticsWindow* window() { return program_->Statistics(); }
     GridFrame* History(int box) { return window()->Page(box)->HistoryFrame(); }
     GridFrame* Details(int box) { return window()->Page(box)->DetailsFrame(); }
@@ -152,8 +147,6 @@ class StatisticsWindowTest : public QObject {
         return QJsonDocument::fromJson(out).object();
     }
 
-    QTemporaryDir data_;
-    std::unique_ptr<Program> program_;
     QStringList exported_;
     bool opensSpreadsheet_ = true;
 };
@@ -232,8 +225,8 @@ void StatisticsWindowTest::rowsAppearDuringARobotRunWhileTheWindowIsOpen() {
 void StatisticsWindowTest::savingAndOpeningGiveTheSameGrids() {
     PlayRounds({1}, 6);
     OpenWindow();
-    const QString historyPath = data_.filePath(QStringLiteral("anna"));
-    const QString statsPath = data_.filePath(QStringLiteral("anna.stat"));
+    const QString historyPath = DataFile(QStringLiteral("anna"));
+    const QString statsPath = DataFile(QStringLiteral("anna.stat"));
     const TextGrid historyBefore = table().HistoryGrid(1);
     const TextGrid detailsBefore = table().DetailsGrid(1);
 
@@ -290,13 +283,13 @@ void StatisticsWindowTest::savingAndOpeningGiveTheSameGrids() {
 
 void StatisticsWindowTest::aFileThatFailsToLoadKeepsTheOldFileName() {
     OpenWindow();
-    const QString good = data_.filePath(QStringLiteral("gut.lauf"));
+    const QString good = DataFile(QStringLiteral("gut.lauf"));
     ChooseFile(QStringLiteral("Verlauf-Datei speichern"), QStringLiteral("Verlauf-Datei (*.lauf)"),
                {}, good);
     QTest::mouseClick(Button(History(4), "BSpeichern"), Qt::LeftButton);
     QCOMPARE(History(4)->FileName(), QStringLiteral("gut.lauf"));
 
-    const QString bad = data_.filePath(QStringLiteral("kaputt.lauf"));
+    const QString bad = DataFile(QStringLiteral("kaputt.lauf"));
     QFile file(bad);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("zwanzig\r\n");
@@ -322,7 +315,7 @@ void StatisticsWindowTest::historyCellsAreColouredByTheirContent() {
     OpenWindow();
     // Round, units, stake, dealer, box cards, decisions, dealer total, box
     // total, result, capital, saldo, turnover, return.
-    const QString path = data_.filePath(QStringLiteral("farben.lauf"));
+    const QString path = DataFile(QStringLiteral("farben.lauf"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(
@@ -496,7 +489,7 @@ void StatisticsWindowTest::aLongTitleStillExports() {
 void StatisticsWindowTest::withoutASpreadsheetProgramTheWorkbookCanBeSaved() {
     opensSpreadsheet_ = false;
     OpenWindow();
-    const QString target = data_.filePath(QStringLiteral("verlauf.xlsx"));
+    const QString target = DataFile(QStringLiteral("verlauf.xlsx"));
     QString message;
     AnswerMessage(QMessageBox::Yes, &message);
     ChooseFile(QStringLiteral("Excel-Datei speichern"),

@@ -15,12 +15,12 @@
 #include <QScopeGuard>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
 #include "engine/table.h"
+#include "program_test.h"
 #include "strategy/hints_log.h"
 #include "ui/table/box_frame.h"
 #include "ui/table/table_window.h"
@@ -77,23 +77,15 @@ std::vector<std::vector<std::string>> RowsOf(const TextGrid& grid) {
 
 }  // namespace
 
-class StrategyHintsTest : public QObject {
+class StrategyHintsTest : public ProgramTest {
     Q_OBJECT
   private slots:
-    void init();
-    void cleanup() {
-        program_.reset();
-        data_.reset();
-    }
-
     void tabsFollowTheBoxesInPlay();
     void wrongClicksBecomeRowsThatSurviveSaveAndOpen();
     void printingGoesThroughThePrinterDialog();
     void tenThousandHintsAllReachTheView();
 
   private:
-    Table& table() { return program_->GetTable(); }
-    TableWindow& window() { return program_->Window(); }
     StrategyHintsWindow* Hints() {
         return qobject_cast<StrategyHintsWindow*>(
             window().Windows().Existing(SecondaryWindow::StrategyHints));
@@ -115,17 +107,7 @@ class StrategyHintsTest : public QObject {
         QVERIFY(table().Settings().training.trainingMode);
         centre->close();
     }
-
-    std::unique_ptr<QTemporaryDir> data_;
-    std::unique_ptr<Program> program_;
 };
-
-void StrategyHintsTest::init() {
-    data_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(data_->isValid());
-    program_ = StartProgram(data_->path());
-    QuickTable(*program_);
-}
 
 void StrategyHintsTest::tabsFollowTheBoxesInPlay() {
     // The window exists from the start, made for the boxes as they were.
@@ -216,7 +198,7 @@ void StrategyHintsTest::printingGoesThroughThePrinterDialog() {
     Seat(*program_, {1}, {});
     for (int i = 0; i < 100; ++i) AppendHint(table(), 1, 1, 7, "Hinweis " + std::to_string(i));
     OpenHints();
-    const QString pdf = QDir(data_->path()).filePath(QStringLiteral("hinweise.pdf"));
+    const QString pdf = DataFile(QStringLiteral("hinweise.pdf"));
     bool portrait = false;
     WhenModal([&](QWidget* modal) {
         auto* dialog = qobject_cast<QPrintDialog*>(modal);

@@ -1,3 +1,4 @@
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QSet>
@@ -53,6 +54,9 @@ class TableRunTest : public QObject {
     void unitsTheUserSetsReachTheTable();
     void movingTheDealerCarriesPauseAndStopSign();
     void theSettlementShowsEachBoxsOutcome();
+    void stopEndsTheWaitForACorrectedStake();
+    void longSplitHandsStayOnTheirSide_data();
+    void longSplitHandsStayOnTheirSide();
 
   private:
     Table& table() { return program_->GetTable(); }
@@ -343,6 +347,121 @@ void TableRunTest::theSettlementShowsEachBoxsOutcome() {
               });
     ClickStart();
     QCOMPARE(next.StepsDone(), 1);
+}
+
+void TableRunTest::stopEndsTheWaitForACorrectedStake() {
+    Seat(*program_, {1}, {});
+    TProgramSettings& settings = program_->Settings();
+    settings.rules.deckChoice = 0;  // one deck: the relative count is the running count
+    settings.training.trainingMode = true;
+    settings.training.betRampFactor = 4;  // "1 x"
+    settings.training.betPause = 0;       // "auf Setzen-Klick warten"
+    table().SettingsChanged();
+    // Box 2, 3; dealer 7, 8, 4: the count is +3 after the round, so the
+    // check wants 3 units where the box bets 1.
+    table().Shuffler().StackNextShoe({2, 7, 3, 8, 4}, 40);
+    BoxFrame* box1 = window().Frame(1);
+    bool neededBet = false;
+    QElapsedTimer sinceStop;
+    RunScript script(table());
+    script.Then([&] { return box1->ActionButton(Action::Stand)->isEnabled(); },
+                [&] { QTest::mouseClick(box1->ActionButton(Action::Stand), Qt::LeftButton); });
+    script.Then([&] { return table().State().waitingForBet; },
+                [&] {
+                    QCOMPARE(Text(window().Dealer(), "LHinweis"),
+                             QStringLiteral("Einsatz 3 Stücke"));
+                    QVERIFY(window().Panel()->bStop->isEnabled());
+                    QTest::mouseClick(window().Panel()->bStop, Qt::LeftButton);
+                    sinceStop.start();
+                });
+    // Only if the stop did not end the wait: Bet, so that the test ends.
+    script.Then([&] { return table().State().waitingForBet && sinceStop.elapsed() > 3000; },
+                [&] {
+                    neededBet = true;
+                    QTest::mouseClick(box1->BetButton(), Qt::LeftButton);
+                });
+    ClickStart();
+
+    QVERIFY(!script.TimedOut());
+    QCOMPARE(script.StepsDone(), 2);
+    QVERIFY2(!neededBet, "the run waited for Bet after the stop");
+    QCOMPARE(table().State().roundNumber, 1);
+    QVERIFY(!table().State().running);
+    QVERIFY(window().Panel()->bStart->isEnabled());
+    QVERIFY(!window().Panel()->bStop->isEnabled());
+    QVERIFY(window().StopIndicator()->isHidden());
+    QVERIFY(!box1->UnitsEdit()->property("blink").toBool());
+    QCOMPARE(Codes(box1->Cards()), std::vector<CardCode>({2, 3}));  // the round stays on view
+}
+
+void TableRunTest::longSplitHandsStayOnTheirSide_data() {
+    QTest::addColumn<QSize>("screen");
+    QTest::newRow("1366 x 768") << QSize(1366, 768);
+    QTest::newRow("1920 x 1080") << QSize(1920, 1080);
+}
+
+void TableRunTest::longSplitHandsStayOnTheirSide() {
+    QFETCH(QSize, screen);
+    program_ = StartProgram(data_.path(), true, [&](ProgramConfig& config) {
+        config.screen = QRect({0, 0}, screen);
+    });
+    QuickTable(*program_);
+    Seat(*program_, {4}, {});
+    // Box 4: a pair of twos, dealer 10. Hand 1 draws A A A 2 2 (six cards,
+    // 9/19), hand 2 draws A 3 3 3 3 4 (seven cards, 19); the dealer 7.
+    const std::vector<CardCode> hand1 = {2, 1, 14, 27, 28, 41};
+    const std::vector<CardCode> hand2 = {15, 40, 3, 16, 29, 42, 4};
+    std::vector<CardCode> shoe = {2, 36, 15};
+    shoe.insert(shoe.end(), hand1.begin() + 1, hand1.end());
+    shoe.insert(shoe.end(), hand2.begin() + 1, hand2.end());
+    shoe.push_back(7);
+    table().Shuffler().StackNextShoe(shoe, 200);
+
+    BoxFrame* box4 = window().Frame(4);
+    auto offered = [&](Action action, int hand, int cards) {
+        const TPlayerBox& b = table().Box(4);
+        return box4->ActionButton(action)->isEnabled() && b.HandInPlay() == hand &&
+               b.Hand(hand).cardCount == cards;
+    };
+    auto click = [&](Action action) {
+        return [&, action] { QTest::mouseClick(box4->ActionButton(action), Qt::LeftButton); };
+    };
+    QList<QRect> first, second;
+    RunScript script(table());
+    script.Then([&] { return offered(Action::Split, 1, 2); }, click(Action::Split));
+    for (int cards = 2; cards < 6; ++cards)
+        script.Then([&, cards] { return offered(Action::Hit, 1, cards); }, click(Action::Hit));
+    script.Then([&] { return offered(Action::Stand, 1, 6); }, click(Action::Stand));
+    for (int cards = 2; cards < 7; ++cards)
+        script.Then([&, cards] { return offered(Action::Hit, 2, cards); }, click(Action::Hit));
+    script.Then([&] { return offered(Action::Stand, 2, 7); },
+                [&] {
+                    // Both hands as the user sees them, in the frame's coordinates.
+                    for (QLabel* card : box4->Cards()->findChildren<QLabel*>(
+                             QStringLiteral("Karte"), Qt::FindDirectChildrenOnly)) {
+                        const QRect place(card->mapTo(box4, QPoint(0, 0)), card->size());
+                        const CardCode code = box4->Cards()->Codes()[first.size() + second.size()];
+                        const bool inHand1 =
+                            std::find(hand1.begin(), hand1.end(), code) != hand1.end();
+                        (inHand1 ? first : second) << place;
+                    }
+                    table().StopRun();
+                    QTest::mouseClick(box4->ActionButton(Action::Stand), Qt::LeftButton);
+                });
+    ClickStart();
+
+    QVERIFY(!script.TimedOut());
+    QCOMPARE(script.StepsDone(), 12);
+    QCOMPARE(first.size(), 6);
+    QCOMPARE(second.size(), 7);
+    const QRect cardsArea(box4->Cards()->mapTo(box4, QPoint(0, 0)), box4->Cards()->size());
+    for (const QRect& a : first) {
+        QVERIFY(cardsArea.contains(a));
+        for (const QRect& b : second) QVERIFY(!a.intersects(b));
+    }
+    for (const QRect& b : second) QVERIFY(cardsArea.contains(b));
+    QCOMPARE(Text(box4, "LWert1"), QStringLiteral("9/19"));
+    QCOMPARE(Text(box4, "LWert2"), QStringLiteral("19"));
 }
 
 QTEST_MAIN(TableRunTest)

@@ -5,13 +5,15 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
+#include <QSet>
 #include <QTest>
 #include <QToolButton>
 
 #include "engine/table.h"
+#include "program_test.h"
 #include "settings/ini_file.h"
 #include "settings/settings_store.h"
+#include "ui/common/locale_text_format.h"
 #include "ui/table/box_frame.h"
 #include "ui/table/dealer_frame.h"
 #include "ui/table/table_window.h"
@@ -23,18 +25,13 @@
 using namespace tavexo;
 using namespace tavexo::uitest;
 
-class TrainingCentreTest : public QObject {
+class TrainingCentreTest : public ProgramTest {
     Q_OBJECT
   private slots:
-    void init();
-    void cleanup() {
-        program_.reset();
-        data_.reset();
-    }
-
     void existsHiddenFromStartAndOpensFromTheTable();
     void trainingModeSwitchesAdvisorAndPanelAtOnce();
     void hidingTheCountsShowsTheNote();
+    void liveCellsFollowEveryCountAtOnce();
     void insuranceChoiceGovernsRobotAndAdvisor_data();
     void insuranceChoiceGovernsRobotAndAdvisor();
     void gridsShowTheStrategy();
@@ -42,8 +39,6 @@ class TrainingCentreTest : public QObject {
     void fitsASmallScreen();
 
   private:
-    Table& table() { return program_->GetTable(); }
-    TableWindow& window() { return program_->Window(); }
     TrainingCentreWindow* Centre() {
         return qobject_cast<TrainingCentreWindow*>(
             window().Windows().Existing(SecondaryWindow::TrainingCentre));
@@ -65,18 +60,7 @@ class TrainingCentreTest : public QObject {
     }
     QString Hint() { return window().Dealer()->findChild<QLabel*>("LHinweis")->text(); }
     void ClickStart() { QTest::mouseClick(window().Panel()->bStart, Qt::LeftButton); }
-
-    std::unique_ptr<QTemporaryDir> data_;
-    std::unique_ptr<Program> program_;
 };
-
-void TrainingCentreTest::init() {
-    // Every case starts as on a first start: no settings from the last one.
-    data_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(data_->isValid());
-    program_ = StartProgram(data_->path());
-    QuickTable(*program_);
-}
 
 void TrainingCentreTest::existsHiddenFromStartAndOpensFromTheTable() {
     TrainingCentreWindow* centre = Centre();
@@ -156,6 +140,44 @@ void TrainingCentreTest::hidingTheCountsShowsTheNote() {
     QVERIFY(counter->isVisible());
 }
 
+// Looked at between any two steps of the table, the centre shows the count
+// of that very moment: it is told of each change, it does not wait for a
+// timer to look.
+void TrainingCentreTest::liveCellsFollowEveryCountAtOnce() {
+    table().Settings().rules.deckChoice = 0;  // one deck: the relative count is the running count
+    Seat(*program_, {}, {1, 2, 3, 4, 5, 6, 7});
+    // Low cards first: the count climbs past 3, where hard 12 against a 2
+    // stands; the rest of the shoe brings it down again.
+    table().Shuffler().StackNextShoe({2, 3, 4, 5, 6, 15, 16, 17, 18, 19, 28, 29, 30, 31, 32}, 40);
+    OpenCentre();
+    TrainingCentreWindow* centre = Centre();
+    QLabel* note = Find<QLabel>("LZaehlwert");
+    const QLocale locale = LocaleTextFormat::TableLocale();
+    int looks = 0;
+    QSet<bool> marksSeen;
+    QStringList lagging;
+    RunScript script(table());
+    script.Then(
+        [&] {
+            const float count = table().Count().RelativeCount;
+            const QString shown = locale.toString(count, 'f', 1);
+            const bool marked = centre->Grid(1)->IsMarked(12, 2);
+            ++looks;
+            marksSeen << marked;
+            if (!note->text().startsWith(QStringLiteral("Wahrer Zählwert jetzt: %1.").arg(shown)) ||
+                marked != (count >= 3.0f))
+                lagging << shown + " / " + note->text().section('.', 0, 0);
+            return table().State().roundNumber >= 4;
+        },
+        [&] { table().StopRun(); });
+    ClickStart();
+
+    QVERIFY(!script.TimedOut());
+    QVERIFY(looks > 20);
+    QCOMPARE(marksSeen.size(), 2);  // the count went above 3 and below again
+    QVERIFY2(lagging.isEmpty(), qPrintable(lagging.join(" | ")));
+}
+
 void TrainingCentreTest::insuranceChoiceGovernsRobotAndAdvisor_data() {
     QTest::addColumn<QString>("choice");
     QTest::addColumn<int>("stored");
@@ -216,7 +238,6 @@ void TrainingCentreTest::insuranceChoiceGovernsRobotAndAdvisor() {
     // The same count marks the live indices: hard 12 against a 2 stands
     // now (index 3), hard 16 against a 10 stands at 0 too.
     TrainingCentreWindow* centre = Centre();
-    centre->RefreshLiveCells();
     QVERIFY(centre->Grid(1)->IsMarked(12, 2));
     QVERIFY(!centre->Grid(1)->IsMarked(16, 10));
     QVERIFY(!centre->Grid(1)->IsMarked(12, 7));

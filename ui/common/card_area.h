@@ -24,14 +24,19 @@ struct CardPlaces {
 };
 
 // The place where a hand's cards lie: each card a picture at its place on
-// the shallow arc, later cards over earlier ones.
+// the shallow arc, later cards over earlier ones. A hand that would run out
+// of its share of the area (the whole width, or its half after a split) is
+// fanned tighter, so that no card lies over the other hand or outside.
 class CardArea : public QWidget {
     Q_OBJECT
   public:
     CardArea(CardPainter& painter, const CardPlaces& places, QWidget* parent);
 
-    // Where the n-th card (1..12, later ones on the twelfth's place) of a hand lies.
+    // Where the n-th card of a hand lies while the hand holds the cards it
+    // holds now (at least n).
     QRect CardPlace(int hand, int n) const;
+    // The share of the area a hand's cards keep to.
+    QRect HandArea(int hand) const;
 
     void ShowCard(int hand, int n, CardCode code);
     // After a split hand 1's second card becomes hand 2's first.
@@ -42,15 +47,26 @@ class CardArea : public QWidget {
     // The cards in the order they were put down.
     std::vector<CardCode> Codes() const;
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
     struct Card {
         QLabel* label;
         CardCode code;
+        int hand;
+        int n;
     };
+    // The x of the n-th card before any tightening; past the twelfth place
+    // the last step repeats.
+    int NominalX(int n) const;
+    int HandCardCount(int hand) const;
+    void LayOutHand(int hand);
+
     CardPainter& painter_;
     CardPlaces places_;
     std::vector<Card> cards_;
-    QLabel* secondCard_ = nullptr;
+    bool split_ = false;
 };
 
 }  // namespace tavexo

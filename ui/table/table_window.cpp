@@ -536,9 +536,11 @@ void TableWindow::SetHint(const std::string& text) {
 }
 void TableWindow::SetCounts(const std::string& running, const std::string& relative) {
     dealer_->SetCounts(QString::fromStdString(running), QString::fromStdString(relative));
+    emit countsChanged();
 }
 void TableWindow::SetTrainingPanel(bool trainingVisible, bool countsVisible) {
     dealer_->SetTrainingPanel(trainingVisible, countsVisible);
+    emit countsChanged();
 }
 void TableWindow::ShowShuffling(bool shuffling) {
     dealer_->SetShuffling(shuffling);

@@ -116,6 +116,9 @@ class TableWindow : public QMainWindow, public TableView {
     // The core has written a grid of the box (history, details or hints);
     // the windows that show it refresh their models.
     void gridChanged(tavexo::GridKind kind, int box);
+    // The counts have changed, or whether they are shown; the windows that
+    // follow the count look at the table again.
+    void countsChanged();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -23,9 +23,6 @@ namespace tavexo {
 
 namespace {
 
-// How often the window looks at the table's count while it is on screen.
-constexpr int COUNT_WATCH_MS = 250;
-
 QToolButton* ToolButton(QWidget* parent, QHBoxLayout* row, const char* name, const QString& text,
                         ToolIcon icon) {
     auto* button = new QToolButton(parent);
@@ -89,9 +86,6 @@ TrainingCentreWindow::TrainingCentreWindow(Table& table, const std::string& sett
     // Its whole natural size: Qt would cut a new window to two thirds of the
     // screen, squeezing the grids.
     resize(sizeHint());
-
-    countWatch_.setInterval(COUNT_WATCH_MS);
-    connect(&countWatch_, &QTimer::timeout, this, [this] { RefreshLiveCells(); });
     RefreshLiveCells();
 }
 
@@ -277,15 +271,13 @@ void TrainingCentreWindow::RefreshLiveCells() {
                            .arg(shown));
 }
 
+void TrainingCentreWindow::CountsChanged() {
+    if (isVisible()) RefreshLiveCells();
+}
+
 void TrainingCentreWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     RefreshLiveCells();
-    countWatch_.start();
-}
-
-void TrainingCentreWindow::hideEvent(QHideEvent* event) {
-    countWatch_.stop();
-    QWidget::hideEvent(event);
 }
 
 }  // namespace tavexo

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -32,10 +31,12 @@ class TrainingCentreWindow : public QWidget {
     StrategyGridView* Grid(int n) const { return grids_[n - 1]; }
     // Reads the table's count and marks the live cells now.
     void RefreshLiveCells();
+    // The table's counts have changed: followed while the window is on
+    // screen; a hidden one catches up when it is shown.
+    void CountsChanged();
 
   protected:
     void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
   private:
     QWidget* BuildToolBar();
@@ -51,7 +52,6 @@ class TrainingCentreWindow : public QWidget {
     TrainingSettingsPanel* settings_ = nullptr;
     QLabel* cellWords_ = nullptr;
     QLabel* liveNote_ = nullptr;
-    QTimer countWatch_;
     std::optional<float> shownCount_;
     bool everMarked_ = false;
 };
