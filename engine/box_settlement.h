@@ -46,11 +46,21 @@ inline void CountHandKey(int key, uint32_t times, TBucketStats& s) {
     const bool doubled = (key & 2) != 0;
     const bool split = (key & 1) != 0;
     switch (outcome) {
-        case Busted: s.busts += times; break;
-        case Natural: s.blackjacks += times; break;
-        case Won: s.wins += times; break;
-        case Pushed: s.pushes += times; break;
-        default: s.losses += times; break;
+        case Busted:
+            s.busts += times;
+            break;
+        case Natural:
+            s.blackjacks += times;
+            break;
+        case Won:
+            s.wins += times;
+            break;
+        case Pushed:
+            s.pushes += times;
+            break;
+        default:
+            s.losses += times;
+            break;
     }
     if (outcome == Natural) return;
     const int stakes = (outcome == Won ? 2 : outcome == Pushed ? 1 : 0) * (doubled ? 2 : 1);
@@ -117,8 +127,8 @@ inline BoxPayout PayBoxMoney(TPlayerBox& b, const TDealerHand& dealer, Settlemen
             b.natural = b.natural && !natural;
             const int outcome = static_cast<int>(natural) * Natural + static_cast<int>(won) * Won +
                                 static_cast<int>(pushed) * Pushed + static_cast<int>(lost) * Lost;
-            keys.hands[hand - 1] = static_cast<uint8_t>(outcome * 4 + static_cast<int>(h.doubled) * 2 +
-                                                        static_cast<int>(b.isSplit));
+            keys.hands[hand - 1] = static_cast<uint8_t>(
+                outcome * 4 + static_cast<int>(h.doubled) * 2 + static_cast<int>(b.isSplit));
             // Exactly one term is not zero, so the sum is that term exactly.
             const float factor = static_cast<float>(natural) * naturalFactor +
                                  static_cast<float>(won) * 2.0f + static_cast<float>(pushed);
@@ -129,11 +139,10 @@ inline BoxPayout PayBoxMoney(TPlayerBox& b, const TDealerHand& dealer, Settlemen
 
     const bool insured = b.insuranceCount > 0;
     if (dealerBlackjack) b.capital += static_cast<float>(b.insuranceCount) * 1.5f * s1;
-    keys.box = static_cast<uint8_t>(
-        (b.surrendered ? (dealerBust ? 2 : 1) : 0) * 3 +
-        (insured ? (dealerBlackjack ? 1 : 2) : 0));
-    keys.dealer = static_cast<uint8_t>(static_cast<int>(dealerBlackjack) * 2 +
-                                       static_cast<int>(dealerBust));
+    keys.box = static_cast<uint8_t>((b.surrendered ? (dealerBust ? 2 : 1) : 0) * 3 +
+                                    (insured ? (dealerBlackjack ? 1 : 2) : 0));
+    keys.dealer =
+        static_cast<uint8_t>(static_cast<int>(dealerBlackjack) * 2 + static_cast<int>(dealerBust));
 
     int doubledHands = 0;
     for (int hand = 1; hand <= handCount; ++hand) doubledHands += b.Hand(hand).doubled ? 1 : 0;

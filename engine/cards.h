@@ -106,8 +106,7 @@ constexpr HandTotal AddCard(HandTotal before, int value) {
 // (0 is no card and adds nothing), the result packed as total + 64 * soft.
 // A hand draws only below 21, so its totals stay inside.
 inline constexpr int TABLED_TOTALS = 32;
-constexpr std::array<std::array<uint8_t, CARDS_PER_DECK + 1>, 2 * TABLED_TOTALS>
-BuildNextTotals() {
+constexpr std::array<std::array<uint8_t, CARDS_PER_DECK + 1>, 2 * TABLED_TOTALS> BuildNextTotals() {
     std::array<std::array<uint8_t, CARDS_PER_DECK + 1>, 2 * TABLED_TOTALS> next{};
     for (int soft = 0; soft <= 1; ++soft) {
         for (int total = 0; total < TABLED_TOTALS; ++total) {
@@ -131,9 +130,8 @@ inline HandTotal WithCard(HandTotal before, CardCode code) {
     if (static_cast<uint32_t>(before.total) >= detail::TABLED_TOTALS) {
         return detail::AddCard(before, detail::HARD_VALUES[card]);
     }
-    const int next =
-        detail::NEXT_TOTALS[static_cast<int>(before.soft) * detail::TABLED_TOTALS + before.total]
-                           [card];
+    const int next = detail::NEXT_TOTALS[static_cast<int>(before.soft) * detail::TABLED_TOTALS +
+                                         before.total][card];
     return HandTotal{next & 63, next >= 64};
 }
 
