@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include <cstdio>
+#include <utility>
 
 #include "settings/profiles.h"
 #include "ui/help/help_system.h"
@@ -76,9 +77,15 @@ void ScreenshotMode::Begin() {
 
 void ScreenshotMode::OpenRequestedWindow() {
     const QString name = qEnvironmentVariable("TAVEXO_SCREENSHOT_OPEN");
-    WindowOpener& windows = program_.Window().Windows();
-    if (name == QLatin1String("profiles")) windows.Open(SecondaryWindow::Profiles);
-    if (name == QLatin1String("options")) windows.Open(SecondaryWindow::Options);
+    const std::pair<const char*, SecondaryWindow> windowsByName[] = {
+        {"profiles", SecondaryWindow::Profiles},       {"options", SecondaryWindow::Options},
+        {"training", SecondaryWindow::TrainingCentre}, {"hints", SecondaryWindow::StrategyHints},
+        {"drill", SecondaryWindow::CountingDrill},     {"update", SecondaryWindow::Update},
+        {"live", SecondaryWindow::LiveTables},
+    };
+    for (const auto& [windowName, kind] : windowsByName) {
+        if (name == QLatin1String(windowName)) program_.Window().Windows().Open(kind);
+    }
 }
 
 void ScreenshotMode::Watch() {

@@ -1,5 +1,6 @@
 #include "drill/drill_history.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -77,19 +78,23 @@ std::optional<DrillSessionRecord> ParseSessionLine(const std::string& line) {
     return DrillSessionRecord{f[0], *decks, *places, *checked, *correct, *error, *pace};
 }
 
-FileResult AppendDrillSession(const std::string& trainingFolder, const DrillSessionRecord& record) {
+FileResult AppendDrillSession(const std::string& trainingFolder, const DrillSessionRecord& record,
+                              const FileCalls& calls) {
     const std::string path = trainingFolder + DRILL_HISTORY_FILE_NAME;
     std::string bytes;
-    if (const auto old = ReadFileBytes(path)) bytes = *old;
+    int error = 0;
+    if (const auto old = ReadFileBytes(path, &error, calls)) {
+        bytes = *old;
+    } else if (error != ENOENT) {
+        return WriteFailure(path, error);
+    }
     if (bytes.empty()) bytes = std::string(DRILL_HISTORY_HEADER) + "\r\n";
     // A file cut off in its last line gets its line break back first, so
     // the new session starts a line of its own.
     if (bytes.back() != '\n') bytes += "\r\n";
     bytes += FormatSessionLine(record) + "\r\n";
-    if (const int error = ReplaceFileContents(path, bytes); error != 0) {
-        return FileResult::Failure(error, "In " + path + " kann nicht geschrieben werden");
-    }
-    return {};
+    error = ReplaceFileContents(path, bytes, calls);
+    return error == 0 ? FileResult{} : WriteFailure(path, error);
 }
 
 std::vector<DrillSessionRecord> LoadDrillHistory(const std::string& trainingFolder) {

@@ -36,8 +36,10 @@ std::optional<DrillSessionRecord> ParseSessionLine(const std::string& line);
 
 // Adds the session at the end; the lines already there stay as they are,
 // even those that cannot be read. The file is replaced as a whole, so a
-// failed write leaves the old one.
-FileResult AppendDrillSession(const std::string& trainingFolder, const DrillSessionRecord& record);
+// failed write leaves the old one; a file that is there but cannot be read
+// is left alone rather than replaced by the new session alone.
+FileResult AppendDrillSession(const std::string& trainingFolder, const DrillSessionRecord& record,
+                              const FileCalls& calls = SystemFileCalls());
 
 // The sessions in the order they were added; lines that cannot be read are
 // passed over.

@@ -38,7 +38,8 @@ TCountDrillSettings LoadCountDrillSettings(const std::string& trainingFolder) {
     return s;
 }
 
-FileResult SaveCountDrillSettings(const std::string& trainingFolder, const TCountDrillSettings& s) {
+FileResult SaveCountDrillSettings(const std::string& trainingFolder, const TCountDrillSettings& s,
+                                  const FileCalls& calls) {
     std::vector<IniEntry> entries;
     for (int i = 0; i < DRILL_PLACE_COUNT; ++i) {
         entries.push_back(
@@ -58,7 +59,7 @@ FileResult SaveCountDrillSettings(const std::string& trainingFolder, const TCoun
 
     const std::string path = trainingFolder + COUNT_DRILL_FILE_NAME;
     IniFile ini(path);
-    if (const int error = ini.Write(entries); error != 0) return IniWriteFailure(path, error);
+    if (const int error = ini.Write(entries, calls); error != 0) return WriteFailure(path, error);
     return {};
 }
 

@@ -38,6 +38,7 @@ TCountDrillSettings LoadCountDrillSettings(const std::string& trainingFolder);
 // "Kontrolle6", "Ansage" and the count check's "Modus" and "WahrerCount";
 // all or nothing.
 FileResult SaveCountDrillSettings(const std::string& trainingFolder,
-                                  const TCountDrillSettings& settings);
+                                  const TCountDrillSettings& settings,
+                                  const FileCalls& calls = SystemFileCalls());
 
 }  // namespace tavexo

@@ -203,12 +203,12 @@ IniFile::IniFile(std::string path) : path_(std::move(path)) {
     if (const auto bytes = ReadFileBytes(path_)) document_ = IniDocument::FromBytes(*bytes);
 }
 
-int IniFile::Write(const std::vector<IniEntry>& entries) {
+int IniFile::Write(const std::vector<IniEntry>& entries, const FileCalls& calls) {
     // Start from the file as it is now, not as it was when this object read
     // it, so that nothing another writer stored in between is lost.
     int error = 0;
     IniDocument current;
-    if (const auto bytes = ReadFileBytes(path_, &error)) {
+    if (const auto bytes = ReadFileBytes(path_, &error, calls)) {
         current = IniDocument::FromBytes(*bytes);
     } else if (error != ENOENT) {
         // A file that exists but cannot be read must not be replaced by one
@@ -216,15 +216,16 @@ int IniFile::Write(const std::vector<IniEntry>& entries) {
         return error;
     }
     for (const IniEntry& entry : entries) current.Set(entry.section, entry.key, entry.value);
-    error = ReplaceFileContents(path_, current.ToBytes());
+    error = ReplaceFileContents(path_, current.ToBytes(), calls);
     if (error != 0) return error;
     document_ = std::move(current);
     exists_ = true;
     return 0;
 }
 
-int IniFile::Write(std::string_view section, std::string_view key, std::string_view value) {
-    return Write({IniEntry{std::string(section), std::string(key), std::string(value)}});
+int IniFile::Write(std::string_view section, std::string_view key, std::string_view value,
+                   const FileCalls& calls) {
+    return Write({IniEntry{std::string(section), std::string(key), std::string(value)}}, calls);
 }
 
 }  // namespace tavexo

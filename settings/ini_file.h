@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "settings/cp1252.h"
+#include "settings/file_io.h"
 
 namespace tavexo {
 
@@ -91,8 +92,9 @@ class IniFile {
     // keeps every other line, and replaces the file safely (see
     // ReplaceFileContents). Several entries are written all or none. Returns 0
     // or the error number; on success the copy in memory follows the file.
-    int Write(const std::vector<IniEntry>& entries);
-    int Write(std::string_view section, std::string_view key, std::string_view value);
+    int Write(const std::vector<IniEntry>& entries, const FileCalls& calls = SystemFileCalls());
+    int Write(std::string_view section, std::string_view key, std::string_view value,
+              const FileCalls& calls = SystemFileCalls());
 
   private:
     std::string path_;

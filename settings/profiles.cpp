@@ -91,10 +91,11 @@ TProfileFile LoadProfiles(const std::string& settingsFolder) {
     return profiles;
 }
 
-FileResult SaveProfileFile(const TProfileFile& profiles, const std::string& settingsFolder) {
-    const int error =
-        ReplaceFileContents(settingsFolder + PROFILE_FILE_NAME, EncodeProfiles(profiles));
-    return error == 0 ? FileResult{} : IoFailure(error);
+FileResult SaveProfileFile(const TProfileFile& profiles, const std::string& settingsFolder,
+                           const FileCalls& calls) {
+    const std::string path = settingsFolder + PROFILE_FILE_NAME;
+    const int error = ReplaceFileContents(path, EncodeProfiles(profiles), calls);
+    return error == 0 ? FileResult{} : WriteFailure(path, error);
 }
 
 BoxProfile BoxProfileOf(const TProfileFile& profiles, int box) {

@@ -71,8 +71,9 @@ bool DecodeProfiles(std::string_view bytes, TProfileFile& profiles);
 TProfileFile LoadProfiles(const std::string& settingsFolder);
 
 // Replaces "Spieler.tvxo" safely; a failure leaves the old file as it was and
-// gives "E/A-Fehler <errno>".
-FileResult SaveProfileFile(const TProfileFile& profiles, const std::string& settingsFolder);
+// gives the message of WriteFailure().
+FileResult SaveProfileFile(const TProfileFile& profiles, const std::string& settingsFolder,
+                           const FileCalls& calls = SystemFileCalls());
 
 // What box `box` (1..7) takes over from its profile.
 BoxProfile BoxProfileOf(const TProfileFile& profiles, int box);

@@ -39,10 +39,6 @@ std::string Flag(bool on) {
 
 }  // namespace
 
-FileResult IniWriteFailure(const std::string& path, int errorNumber) {
-    return FileResult::Failure(errorNumber, "In " + path + " kann nicht geschrieben werden");
-}
-
 TProgramOptions ProgramOptionsOf(const TProgramSettings& settings) {
     TProgramOptions options;
     options.soundCues = settings.soundCues;
@@ -58,8 +54,8 @@ TProgramOptions ProgramOptionsOf(const TProgramSettings& settings) {
     return options;
 }
 
-SettingsStore::SettingsStore(const std::string& settingsFolder)
-    : path_(settingsFolder + SETTINGS_FILE_NAME) {}
+SettingsStore::SettingsStore(const std::string& settingsFolder, const FileCalls& calls)
+    : path_(settingsFolder + SETTINGS_FILE_NAME), calls_(&calls) {}
 
 TProgramSettings SettingsStore::LoadSettings() const {
     // The defaults of the record are those of a first start without a file.
@@ -112,7 +108,8 @@ FileResult SettingsStore::SaveProgramOptions(TProgramSettings& settings,
     // All keys go to the file in one replacement: either every key is
     // stored or none is.
     IniFile ini(path_);
-    if (const int error = ini.Write(entries); error != 0) return IniWriteFailure(path_, error);
+    if (const int error = ini.Write(entries, *calls_); error != 0)
+        return WriteFailure(path_, error);
 
     settings.soundCues = o.soundCues;
     settings.noRobotSound = o.noRobotSound;
@@ -129,8 +126,8 @@ FileResult SettingsStore::SaveProgramOptions(TProgramSettings& settings,
 
 FileResult SettingsStore::WriteKey(const char* section, const char* key, int32_t value) const {
     IniFile ini(path_);
-    if (const int error = ini.Write(section, key, std::to_string(value)); error != 0) {
-        return IniWriteFailure(path_, error);
+    if (const int error = ini.Write(section, key, std::to_string(value), *calls_); error != 0) {
+        return WriteFailure(path_, error);
     }
     return {};
 }

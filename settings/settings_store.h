@@ -31,10 +31,11 @@ TProgramOptions ProgramOptionsOf(const TProgramSettings& settings);
 // "Allgemein.ini" in the settings folder. Every writer stores its keys first
 // and changes the settings in memory only when the file has taken them, so a
 // failed write leaves `settings` as it was; the result then carries the
-// message "In <path> kann nicht geschrieben werden".
+// message of WriteFailure().
 class SettingsStore {
   public:
-    explicit SettingsStore(const std::string& settingsFolder);
+    explicit SettingsStore(const std::string& settingsFolder,
+                           const FileCalls& calls = SystemFileCalls());
 
     const std::string& Path() const { return path_; }
 
@@ -70,9 +71,7 @@ class SettingsStore {
     }
 
     std::string path_;
+    const FileCalls* calls_;
 };
-
-// The message of a failed INI write.
-FileResult IniWriteFailure(const std::string& path, int errorNumber);
 
 }  // namespace tavexo

@@ -57,11 +57,11 @@ LoadedWindowPositions LoadWindowPositions(const std::string& settingsFolder) {
     return loaded;
 }
 
-FileResult SaveWindowPositions(const TWindowPositions& positions,
-                               const std::string& settingsFolder) {
-    const int error = ReplaceFileContents(settingsFolder + WINDOW_POSITIONS_FILE_NAME,
-                                          EncodeWindowPositions(positions));
-    return error == 0 ? FileResult{} : IoFailure(error);
+FileResult SaveWindowPositions(const TWindowPositions& positions, const std::string& settingsFolder,
+                               const FileCalls& calls) {
+    const std::string path = settingsFolder + WINDOW_POSITIONS_FILE_NAME;
+    const int error = ReplaceFileContents(path, EncodeWindowPositions(positions), calls);
+    return error == 0 ? FileResult{} : WriteFailure(path, error);
 }
 
 }  // namespace tavexo

@@ -50,8 +50,8 @@ struct LoadedWindowPositions {
 LoadedWindowPositions LoadWindowPositions(const std::string& settingsFolder);
 
 // Replaces the file safely; a failure leaves the old file as it was and gives
-// "E/A-Fehler <errno>".
-FileResult SaveWindowPositions(const TWindowPositions& positions,
-                               const std::string& settingsFolder);
+// the message of WriteFailure().
+FileResult SaveWindowPositions(const TWindowPositions& positions, const std::string& settingsFolder,
+                               const FileCalls& calls = SystemFileCalls());
 
 }  // namespace tavexo

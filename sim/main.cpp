@@ -7,6 +7,7 @@
 #include <cstring>
 #include <iostream>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,18 @@ class Progress {
     std::atomic<bool> lineOpen_{false};
     double lastPrinted_ = -100.0;
 };
+
+// Writes all of `text` to the file descriptor; the errno of a failure, or 0.
+int WriteAll(int fd, const std::string& text) {
+    size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t wrote = ::write(fd, text.data() + done, text.size() - done);
+        if (wrote < 0 && errno == EINTR) continue;
+        if (wrote <= 0) return wrote < 0 ? errno : EIO;
+        done += static_cast<size_t>(wrote);
+    }
+    return 0;
+}
 
 // Removes the incomplete trace file and says so, or says why it could not.
 void ReportRemoval(tavexo::sim::TraceFile& trace, const std::string& path) {
@@ -141,12 +154,18 @@ int main(int argc, char** argv) {
     }
     if (traceFailed) code = 1;
     if (share.First()) {
+        std::ostringstream summary;
         if (options.json) {
-            PrintJson(std::cout, options, report);
+            PrintJson(summary, options, report);
         } else {
-            PrintSummary(std::cout, options, report);
+            PrintSummary(summary, options, report);
         }
         if (!report.note.empty()) code = 1;
+        // A summary that never arrived (stdout on a full disk) is a failure.
+        if (const int error = WriteAll(STDOUT_FILENO, summary.str()); error != 0) {
+            std::cerr << "tavexo-sim: writing the summary failed: " << std::strerror(error) << '\n';
+            code = 1;
+        }
     }
     return share.AgreedExitCode(code);
 }

@@ -50,9 +50,10 @@ class OrderedCommit {
             Write(chunk);
             chunk.clear();  // keeps its buffer for the next chunk
         } else if (tracing_) {
-            held_[order].push_back(std::move(chunk));
-            chunk = std::string();
-            chunk.reserve(TRACE_CHUNK_BYTES + TRACE_CHUNK_BYTES / 8);
+            // A copy of just its size: the block's own buffer, grown to
+            // twice a chunk, stays with it for the next chunk.
+            held_[order].emplace_back(chunk);
+            chunk.clear();
         } else {
             chunk.clear();
         }
@@ -156,7 +157,7 @@ SimReport RunSimulation(const SimOptions& options, uint64_t seed, const SimContr
     // This process's blocks: offset, offset + stride, ...
     const int64_t blocks = offset < allBlocks ? (allBlocks - offset + stride - 1) / stride : 0;
     const int threadCount = static_cast<int>(std::min<int64_t>(options.threads, blocks));
-    const int64_t window = control.traceWindow > 0 ? control.traceWindow : threadCount + 1;
+    const int64_t window = control.traceWindow > 0 ? control.traceWindow : threadCount;
     OrderedCommit commit(report, control, blocks, window);
     std::atomic<int64_t> roundsDone{0};
     std::mutex doneMutex;

@@ -27,7 +27,8 @@ struct SimControl {
     std::function<void()> traceFailed;
     // While tracing, a block starts only when it is fewer than this many
     // blocks after the oldest one not yet written, which bounds the memory
-    // the blocks' traces take; 0 for the number of threads plus one.
+    // the blocks' traces take; 0 for the number of threads (at most one
+    // block per thread is in memory, the oldest of them streaming).
     int traceWindow = 0;
     // Called by the thread about to play the block numbered `order` (0, 1,
     // 2, ... in this process's block order); for tests.

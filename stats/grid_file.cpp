@@ -175,12 +175,9 @@ FileResult DecodeGridFile(TextGrid& grid, std::string_view bytes) {
     return {};
 }
 
-FileResult SaveGridToFile(const TextGrid& grid, const std::string& path) {
-    const int error = ReplaceFileContents(path, EncodeGridFile(grid));
-    if (error == 0) return {};
-    return FileResult::Failure(error, "Datei \"" + path +
-                                          "\" kann nicht erstellt werden (E/A-Fehler " +
-                                          std::to_string(error) + ")");
+FileResult SaveGridToFile(const TextGrid& grid, const std::string& path, const FileCalls& calls) {
+    const int error = ReplaceFileContents(path, EncodeGridFile(grid), calls);
+    return error == 0 ? FileResult{} : WriteFailure(path, error);
 }
 
 FileResult LoadGridFromFile(TextGrid& grid, const std::string& path) {

@@ -39,8 +39,9 @@ TStatGridFile EncodeGridFile(const TextGrid& grid);
 FileResult DecodeGridFile(TextGrid& grid, std::string_view bytes);
 
 // Writes the grid, replacing an existing file only once the new one is
-// complete.
-FileResult SaveGridToFile(const TextGrid& grid, const std::string& path);
+// complete; a failure gives the message of WriteFailure().
+FileResult SaveGridToFile(const TextGrid& grid, const std::string& path,
+                          const FileCalls& calls = SystemFileCalls());
 FileResult LoadGridFromFile(TextGrid& grid, const std::string& path);
 
 // One line split into its fields: blanks and control characters around a

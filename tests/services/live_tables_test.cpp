@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "cut_off_widgets.h"
 #include "ui/services/live_tables_window.h"
 
 using namespace tavexo;
@@ -13,6 +14,7 @@ class LiveTablesTest : public QObject {
     void logosOpenTheirPagesOnline();
     void offlineBothLogosGiveTheMessage();
     void closingOnlyHides();
+    void showsItsTextsAndLogosInFull();
 
   private:
     std::unique_ptr<LiveTablesWindow> MakeWindow(bool online) {
@@ -69,6 +71,18 @@ void LiveTablesTest::closingOnlyHides() {
                       Qt::LeftButton);
     QVERIFY(!window->isVisible());
     QVERIFY(!alive.isNull());
+}
+
+void LiveTablesTest::showsItsTextsAndLogosInFull() {
+    auto window = MakeWindow(true);
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const QStringList cut = CutOffWidgets(window.get());
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
+    // The logos keep their whole picture.
+    for (const char* name : {"Image1", "Image2"}) {
+        auto* logo = window->findChild<QPushButton*>(QString::fromLatin1(name));
+        QVERIFY(logo->height() >= logo->iconSize().height());
+    }
 }
 
 QTEST_MAIN(LiveTablesTest)

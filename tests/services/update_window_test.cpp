@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "cut_off_widgets.h"
 #include "loopback_http_server.h"
 #include "settings/version_info.h"
 #include "ui/services/update_window.h"
@@ -35,6 +36,7 @@ class UpdateWindowTest : public QObject {
     void aDownloadedInstallerEnablesInstallation();
     void declinedInstallationNamesBothFolders();
     void offlineEveryButtonSaysSo();
+    void showsEveryTextInFull();
 
   private:
     QPushButton* Button(const char* name) {
@@ -184,6 +186,12 @@ void UpdateWindowTest::offlineEveryButtonSaysSo() {
             QStringLiteral("Für den Aufruf der Meldungen muss eine Verbindung zum Internet "
                            "bestehen.\n\nIch breche erst einmal ab.")}));
     QCOMPARE(server_->Requests(QStringLiteral("/downloads/verinfos.tvx")), 0);
+}
+
+void UpdateWindowTest::showsEveryTextInFull() {
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    const QStringList cut = CutOffWidgets(window_.get());
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
 }
 
 QTEST_MAIN(UpdateWindowTest)

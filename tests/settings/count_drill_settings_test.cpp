@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 
 #include "settings/scratch_folder.h"
@@ -73,8 +74,7 @@ TEST(CountDrillSettings, AFailedSaveNamesTheFile) {
     ScratchFolder folder;
     const FileResult result = SaveCountDrillSettings(folder.Path() + "fehlt/", {});
     EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.message,
-              "In " + folder.Path() + "fehlt/Counttrai.ini kann nicht geschrieben werden");
+    EXPECT_EQ(result.message, WriteFailure(folder.Path() + "fehlt/Counttrai.ini", ENOENT).message);
 }
 
 }  // namespace

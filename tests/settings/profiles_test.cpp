@@ -193,17 +193,17 @@ TEST(SaveProfileFile, WritesExactlyOneRecord) {
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"Spieler.tvxo"});
 }
 
-TEST(SaveProfileFile, AFailureGivesTheErrorNumberAndKeepsTheOldFile) {
+TEST(SaveProfileFile, AFailureNamesFileAndReasonAndKeepsTheOldFile) {
     ScratchFolder folder;
     FileResult result = SaveProfileFile(TProfileFile{}, folder.Path() + "fehlt/");
     EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.message, "E/A-Fehler " + std::to_string(ENOENT));
+    EXPECT_EQ(result.message, WriteFailure(folder.Path() + "fehlt/Spieler.tvxo", ENOENT).message);
 
     std::filesystem::create_directory(folder.File("Spieler.tvxo"));
     folder.Write("Spieler.tvxo/alt", "alt");
     result = SaveProfileFile(TProfileFile{}, folder.Path());
     EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.message, "E/A-Fehler " + std::to_string(EISDIR));
+    EXPECT_EQ(result.message, WriteFailure(folder.File("Spieler.tvxo"), EISDIR).message);
     EXPECT_EQ(folder.Read("Spieler.tvxo/alt"), "alt");
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"Spieler.tvxo"});
 }

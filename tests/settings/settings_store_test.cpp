@@ -4,6 +4,7 @@
 
 #include <ostream>
 
+#include <cerrno>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -273,8 +274,7 @@ TEST_P(TrainingSetter, AFailedWriteKeepsTheOldValueAndNamesTheFile) {
     TProgramSettings settings;
     const FileResult result = c.save(store, settings);
     EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.message,
-              "In " + folder.Path() + "fehlt/Allgemein.ini kann nicht geschrieben werden");
+    EXPECT_EQ(result.message, WriteFailure(folder.Path() + "fehlt/Allgemein.ini", ENOENT).message);
     EXPECT_EQ(settings, TProgramSettings{});
 }
 
@@ -317,8 +317,7 @@ TEST(SaveProgramOptions, AFailedWriteWritesNothingAndKeepsTheSettings) {
     options.roundDelay = 0;
     const FileResult result = store.SaveProgramOptions(settings, options);
     EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.message,
-              "In " + folder.File("Allgemein.ini") + " kann nicht geschrieben werden");
+    EXPECT_EQ(result.message, WriteFailure(folder.File("Allgemein.ini"), EISDIR).message);
     EXPECT_EQ(settings, TProgramSettings{});
     EXPECT_TRUE(std::filesystem::is_directory(folder.File("Allgemein.ini")));
 }

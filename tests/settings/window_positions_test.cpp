@@ -69,15 +69,16 @@ TEST(WindowPositions, AMissingShortOrUnreadableFileIsNotLoaded) {
     EXPECT_FALSE(LoadWindowPositions(folder.Path()).positionsLoaded);
 }
 
-TEST(WindowPositions, AFailedSaveGivesTheErrorNumberAndKeepsTheOldFile) {
+TEST(WindowPositions, AFailedSaveNamesFileAndReasonAndKeepsTheOldFile) {
     ScratchFolder folder;
     const FileResult missing = SaveWindowPositions(RecordValues(), folder.Path() + "fehlt/");
     EXPECT_FALSE(missing.ok);
-    EXPECT_EQ(missing.message, "E/A-Fehler " + std::to_string(ENOENT));
+    EXPECT_EQ(missing.message,
+              WriteFailure(folder.Path() + "fehlt/Hauptfenster.tvxo", ENOENT).message);
 
     std::filesystem::create_directory(folder.File("Hauptfenster.tvxo"));
     const FileResult blocked = SaveWindowPositions(RecordValues(), folder.Path());
-    EXPECT_EQ(blocked.message, "E/A-Fehler " + std::to_string(EISDIR));
+    EXPECT_EQ(blocked.message, WriteFailure(folder.File("Hauptfenster.tvxo"), EISDIR).message);
     EXPECT_TRUE(std::filesystem::is_directory(folder.File("Hauptfenster.tvxo")));
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"Hauptfenster.tvxo"});
 }

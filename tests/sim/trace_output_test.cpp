@@ -124,9 +124,9 @@ TEST(TraceOutput, NoBlockStartsBeyondTheWindow) {
     options.rounds = 60000;  // ten blocks
     std::ostringstream trace;
     const Played played = Play(options, &trace, control);
-    // The window is the threads plus one: blocks 0 to 4.
+    // The window is the threads: blocks 0 to 3.
     EXPECT_GE(latestWhileFirstPlays.load(), 1);
-    EXPECT_LE(latestWhileFirstPlays.load(), THREADS);
+    EXPECT_LE(latestWhileFirstPlays.load(), THREADS - 1);
     SimOptions single = options;
     single.threads = 1;
     const Played one = PlayTraced(single);
@@ -247,6 +247,13 @@ TEST(Program, ATraceToAFullDeviceIsReportedAndTheSummaryStillPrinted) {
     EXPECT_EQ(full.err.find("removed"), std::string::npos) << full.err;
     EXPECT_NE(full.out.find("rounds              20000\n"), std::string::npos) << full.out;
     EXPECT_TRUE(fs::exists("/dev/full"));
+}
+
+TEST(Program, ASummaryThatCannotBeWrittenIsAFailure) {
+    const RunResult full = RunCommand("sh -c '" + std::string(TAVEXO_SIM_BINARY) +
+                                      " --rounds 100 --seed 1 >/dev/full'");
+    EXPECT_EQ(full.exitCode, 1);
+    EXPECT_EQ(full.err, "tavexo-sim: writing the summary failed: No space left on device\n");
 }
 
 TEST(Program, ATraceCutShortMidWriteIsRemovedAndTheSummaryStillPrinted) {

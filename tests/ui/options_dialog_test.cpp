@@ -13,6 +13,7 @@
 #include "dialog_test_support.h"
 #include "engine/table.h"
 #include "program_test.h"
+#include "settings/file_io.h"
 #include "ui/dialogs/options_dialog.h"
 #include "ui/help/help_context.h"
 #include "ui/table/box_frame.h"
@@ -235,12 +236,11 @@ void OptionsDialogTest::aFileThatCannotBeWrittenChangesNothing() {
     TypeValue(Child<QSpinBox>(dialog, QStringLiteral("spV2")), 400);
     QTest::mouseClick(Item(dialog, QStringLiteral("4 (208)")), Qt::LeftButton);
     const TProgramSettings before = program_->Settings();
-    BlockSettingsFolder(program_->Folders().settingsFolder);
+    const int error = BlockSettingsFolder(program_->Folders().settingsFolder);
 
     QTest::mouseClick(Child<QPushButton>(dialog, QStringLiteral("Bsave1")), Qt::LeftButton);
     QCOMPARE(program_->Host().RecordedMessages(),
-             QStringList{QString::fromStdString("In " + SettingsFile() +
-                                                " kann nicht geschrieben werden")});
+             QStringList{QString::fromStdString(WriteFailure(SettingsFile(), error).message)});
     QVERIFY(program_->Settings() == before);
     QCOMPARE(GaugeMaximum(window().Frame(4)), 150);
     // The dialog keeps what the user set.

@@ -260,8 +260,10 @@ void ProfilesDialogTest::aFolderThatCannotBeWrittenChangesNothing() {
     const int error = BlockSettingsFolder(program_->Folders().settingsFolder);
 
     Save(dialog);
-    QCOMPARE(program_->Host().RecordedMessages(),
-             QStringList{QStringLiteral("E/A-Fehler %1").arg(error)});
+    QCOMPARE(
+        program_->Host().RecordedMessages(),
+        QStringList{QString::fromStdString(
+            WriteFailure(program_->Folders().settingsFolder + "Spieler.tvxo", error).message)});
     // The table and the record as before, the dialog with the user's edits.
     QCOMPARE(LabelText(window().Frame(1), "LName"), QStringLiteral("Fritzi"));
     QVERIFY(!table().Box(1).isRobot);
@@ -279,8 +281,9 @@ void ProfilesDialogTest::aFolderThatCannotBeWrittenChangesNothing() {
     QVERIFY(!hide->isChecked());
     QVERIFY(!program_->Settings().hidePassive);
     QCOMPARE(program_->Host().RecordedMessages().size(), 1);
-    QVERIFY(program_->Host().RecordedMessages()[0].endsWith(
-        QStringLiteral("Allgemein.ini kann nicht geschrieben werden")));
+    QVERIFY(program_->Host().RecordedMessages()[0].startsWith(
+        QString::fromStdString("In " + program_->Folders().settingsFolder +
+                               "Allgemein.ini kann nicht geschrieben werden")));
 }
 
 void ProfilesDialogTest::aBoxTakenOutMidRoundFinishesItsRound() {

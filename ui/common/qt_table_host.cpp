@@ -103,9 +103,7 @@ void QtTableHost::ShowError(const QString& text) {
         messages_.append(text);
         return;
     }
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Tavexo"), text, QMessageBox::Ok,
-                    messageParent_);
-    box.exec();
+    ShowErrorBox(messageParent_, text);
 }
 
 void QtTableHost::CloseTable() {

@@ -1,6 +1,8 @@
 #include "ui/common/window_style.h"
 
 #include <QFile>
+#include <QMessageBox>
+#include <QPalette>
 #include <QWidget>
 
 static void InitStyleResources() {
@@ -26,6 +28,21 @@ const QString& StyleSheet() {
 void ApplyWindowStyle(QWidget* window) {
     window->setProperty("tavexoWindow", true);
     window->setStyleSheet(StyleSheet());
+}
+
+void ShowErrorBox(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Tavexo"), text, QMessageBox::Ok, parent);
+    ApplyWindowStyle(&box);
+    box.exec();
+}
+
+void MakePlaceholderReadable(QWidget* field) {
+    // After the style sheet has set the field's palette, which would
+    // otherwise replace this colour.
+    field->ensurePolished();
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::PlaceholderText, STYLE_PLACEHOLDER_TEXT);
+    field->setPalette(palette);
 }
 
 }  // namespace tavexo

@@ -191,7 +191,7 @@ void CountingDrillWindow::Save() {
 }
 
 void CountingDrillWindow::ShowFailure(const std::string& message) {
-    host_.ShowInformation(message);
+    host_.ShowError(MessageText(message));
 }
 
 int CountingDrillWindow::ActivePlaces() const {

@@ -95,6 +95,8 @@ HelpWindow::HelpWindow(HelpCatalog& catalog, QWidget* parent)
         size = size.boundedTo(screen->availableGeometry().size() * 0.9);
     resize(size);
     ApplyWindowStyle(this);
+    MakePlaceholderReadable(indexFilter_);
+    MakePlaceholderReadable(searchQuery_);
     browser_->SetZoomStep(engine.customValue(QLatin1String(ZOOM_KEY), 0).toInt());
     Zoom(0);
 }
@@ -186,6 +188,10 @@ QWidget* HelpWindow::BuildSearchPage() {
     searchResults_ = new QListWidget(page);
     searchResults_->setObjectName(QStringLiteral("GTreffer"));
     searchResults_->setAccessibleName(QStringLiteral("Suchergebnisse"));
+    // A long topic title wraps rather than hiding its end behind a scroll bar.
+    searchResults_->setWordWrap(true);
+    searchResults_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    searchResults_->setResizeMode(QListView::Adjust);
     layout->addWidget(label);
     layout->addLayout(row);
     layout->addWidget(searchStatus_);

@@ -10,6 +10,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "ui/common/window_size.h"
 #include "ui/common/window_style.h"
 
 namespace tavexo {
@@ -89,7 +90,6 @@ LiveTablesWindow::LiveTablesWindow(ServiceEnvironment env, QWidget* parent)
     setObjectName(QStringLiteral("TFltables"));
     setWindowTitle(QStringLiteral("Tavexo"));
     ApplyWindowStyle(this);
-    resize(740, 349);
 
     auto* label1 = Paragraph(
         QStringLiteral("Wenn Sie Spaß an Black Jack gefunden haben und sich mit einem echten "
@@ -146,6 +146,7 @@ LiveTablesWindow::LiveTablesWindow(ServiceEnvironment env, QWidget* parent)
     layout->addLayout(logos);
     layout->addStretch(1);
     layout->addLayout(bottom);
+    resize(FittingSize(this, QSize(740, 349)));
 }
 
 void LiveTablesWindow::OpenCasino(const QUrl& page) {

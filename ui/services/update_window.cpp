@@ -14,6 +14,7 @@
 
 #include "services/downloader.h"
 #include "settings/version_info.h"
+#include "ui/common/window_size.h"
 #include "ui/common/window_style.h"
 
 namespace tavexo {
@@ -50,7 +51,6 @@ UpdateWindow::UpdateWindow(ServiceEnvironment env, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setProperty("helpContext", HELP_CONTEXT_UPDATE);
     ApplyWindowStyle(this);
-    resize(640, 289);
 
     auto* bSchliessen = new QPushButton(QStringLiteral("Schließen"), this);
     bSchliessen->setObjectName(QStringLiteral("BSchliessen"));
@@ -127,6 +127,8 @@ UpdateWindow::UpdateWindow(ServiceEnvironment env, QWidget* parent)
     outer->setSpacing(6);
     outer->addLayout(bar);
     outer->addLayout(columns, 1);
+    resize(FittingSize(this, QSize(640, 289)));
+    MakePlaceholderReadable(news_);
 
     connect(bPruefen_, &QPushButton::clicked, this, &UpdateWindow::CheckVersion);
     connect(bDownload_, &QPushButton::clicked, this, &UpdateWindow::DownloadInstaller);

@@ -17,6 +17,7 @@
 #include "stats/grid_file.h"
 #include "stats/grid_layouts.h"
 #include "ui/common/grid_file_dialog.h"
+#include "ui/common/window_style.h"
 #include "ui/help/help_context.h"
 #include "ui/statistics/count_charts.h"
 #include "ui/statistics/grid_frame.h"
@@ -125,7 +126,7 @@ void BoxPage::OpenGrid(bool history) {
     // A file that ended early has left the rows it had; show them either way.
     history ? RefreshHistory() : RefreshDetails();
     if (!result.ok) {
-        QMessageBox::critical(this, QStringLiteral("Tavexo"), FromUtf8(result.message));
+        ShowErrorBox(this, FromUtf8(result.message));
         return;
     }
     (history ? historyFrame_ : detailsFrame_)->SetFileName(QFileInfo(path).fileName());
@@ -140,7 +141,7 @@ void BoxPage::SaveGrid(bool history) {
     const TextGrid& grid = history ? table_.HistoryGrid(box_) : table_.DetailsGrid(box_);
     const FileResult result = SaveGridToFile(grid, path.toStdString());
     if (!result.ok) {
-        QMessageBox::critical(this, QStringLiteral("Tavexo"), FromUtf8(result.message));
+        ShowErrorBox(this, FromUtf8(result.message));
         return;
     }
     (history ? historyFrame_ : detailsFrame_)->SetFileName(QFileInfo(path).fileName());
@@ -163,7 +164,7 @@ void BoxPage::ExportGrid(bool history) {
     const SpreadsheetResult written = ExportGridToSpreadsheet(
         grid, title.toStdString(), grid.ColumnCount() - 1, layout, path.toStdString());
     if (!written.ok) {
-        QMessageBox::critical(this, QStringLiteral("Tavexo"), FromUtf8(written.message));
+        ShowErrorBox(this, FromUtf8(written.message));
         return;
     }
     if (services_.openSpreadsheet && services_.openSpreadsheet(path)) return;
@@ -193,9 +194,11 @@ void BoxPage::ExportGrid(bool history) {
     QSaveFile copy(target);
     if (!source.open(QIODevice::ReadOnly) || !copy.open(QIODevice::WriteOnly) ||
         copy.write(source.readAll()) < 0 || !copy.commit()) {
-        QMessageBox::critical(this, QStringLiteral("Tavexo"),
-                              QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden.")
-                                  .arg(QDir::toNativeSeparators(target)));
+        // The reason as Qt has it from the system ("No space left on device").
+        const QString reason =
+            source.error() != QFileDevice::NoError ? source.errorString() : copy.errorString();
+        ShowErrorBox(this, QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden (%2).")
+                               .arg(QDir::toNativeSeparators(target), reason));
     }
 }
 

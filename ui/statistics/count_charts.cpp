@@ -12,7 +12,6 @@
 #include <QLineSeries>
 #include <QLocale>
 #include <QMenu>
-#include <QMessageBox>
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -258,9 +257,8 @@ void CountCharts::SaveAsPicture(QChartView* view) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString path = dialog.selectedFiles().constFirst();
     if (!view->grab().save(path, "PNG")) {
-        QMessageBox::critical(this, QStringLiteral("Tavexo"),
-                              QStringLiteral("Das Bild \"%1\" kann nicht gespeichert werden.")
-                                  .arg(QDir::toNativeSeparators(path)));
+        ShowErrorBox(this, QStringLiteral("Das Bild \"%1\" kann nicht gespeichert werden.")
+                               .arg(QDir::toNativeSeparators(path)));
     }
 }
 

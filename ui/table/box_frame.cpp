@@ -94,7 +94,13 @@ QSpinBox { font-size: 9pt; font-weight: bold; color: #1a1a1a; background: #fffff
            border: 1px solid #8a6a2a; border-radius: 2px; padding: 0px 1px; }
 QSpinBox[blink="true"] { background: #ffe14a; }
 QSpinBox:disabled { color: #4a4a4a; background: #c8c4b8; }
-QSpinBox::up-button, QSpinBox::down-button { width: 11px; }
+QSpinBox::up-button, QSpinBox::down-button { width: 11px; background: #e8dfc4;
+                                             border-left: 1px solid #8a6a2a; }
+QSpinBox::up-button { subcontrol-origin: border; subcontrol-position: top right; }
+QSpinBox::down-button { subcontrol-origin: border; subcontrol-position: bottom right; }
+QSpinBox::up-button:hover, QSpinBox::down-button:hover { background: #f4d878; }
+QSpinBox::up-arrow { image: url(:/style/arrow-up.svg); width: 7px; height: 7px; }
+QSpinBox::down-arrow { image: url(:/style/arrow-down.svg); width: 7px; height: 7px; }
 QProgressBar { background: rgba(0, 0, 0, 120); border: 1px solid rgba(224, 192, 104, 120);
                border-radius: 2px; }
 QProgressBar::chunk { background: qlineargradient(x1:0, y1:1, x2:0, y2:0, stop:0 #62d16a,

@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
 #include <QTableView>
@@ -19,6 +18,7 @@
 #include "strategy/hints_log.h"
 #include "ui/common/grid_file_dialog.h"
 #include "ui/common/print_grid.h"
+#include "ui/common/window_style.h"
 #include "ui/training/hints_grid_model.h"
 
 namespace tavexo {
@@ -110,7 +110,7 @@ void HintsFrame::Refresh() {
 }
 
 void HintsFrame::ShowFailure(const std::string& message) {
-    QMessageBox::critical(this, QStringLiteral("Tavexo"), QString::fromStdString(message));
+    ShowErrorBox(this, QString::fromStdString(message));
 }
 
 void HintsFrame::OpenFile() {
