@@ -93,16 +93,46 @@ inline HandTotal TotalOf(const CardCode* cards, int count) {
     return HandTotal{soft ? hard + 10 : hard, soft};
 }
 
+namespace detail {
 // The same rule card by card: with every ace as 1 a hand's hard sum only
-// grows, and one ace counts 11 while that keeps it at 21 or less. Adds
-// `code` to a hand whose total so far is `before`.
+// grows, and one ace counts 11 while that keeps it at 21 or less.
+constexpr HandTotal AddCard(HandTotal before, int value) {
+    const int hard = before.total - (before.soft ? 10 : 0) + value;
+    const bool soft = (before.soft || value == 1) && hard <= 11;
+    return HandTotal{hard + (soft ? 10 : 0), soft};
+}
+
+// AddCard for every total below 32, hard and soft, and every card code
+// (0 is no card and adds nothing), the result packed as total + 64 * soft.
+// A hand draws only below 21, so its totals stay inside.
+inline constexpr int TABLED_TOTALS = 32;
+constexpr std::array<std::array<uint8_t, CARDS_PER_DECK + 1>, 2 * TABLED_TOTALS> BuildNextTotals() {
+    std::array<std::array<uint8_t, CARDS_PER_DECK + 1>, 2 * TABLED_TOTALS> next{};
+    for (int soft = 0; soft <= 1; ++soft) {
+        for (int total = 0; total < TABLED_TOTALS; ++total) {
+            for (int code = 0; code <= CARDS_PER_DECK; ++code) {
+                const HandTotal t = AddCard(HandTotal{total, soft == 1}, HARD_VALUES[code]);
+                next[soft * TABLED_TOTALS + total][code] =
+                    static_cast<uint8_t>(t.total + (t.soft ? 64 : 0));
+            }
+        }
+    }
+    return next;
+}
+inline constexpr auto NEXT_TOTALS = BuildNextTotals();
+}  // namespace detail
+
+// Adds `code` to a hand whose total so far is `before`. Every card of every
+// round passes here: one look-up in a table drawn from the rule above
+// instead of the arithmetic, whose steps depend on one another.
 inline HandTotal WithCard(HandTotal before, CardCode code) {
-    // Bitwise rather than short-circuit: the cards decide, and a branch
-    // predictor cannot guess them.
-    const int value = CardHardValue(code);
-    const int hard = before.total - 10 * static_cast<int>(before.soft) + value;
-    const bool soft = (before.soft | (value == 1)) & (hard <= 11);
-    return HandTotal{hard + 10 * static_cast<int>(soft), soft};
+    const uint32_t card = static_cast<uint32_t>(code) <= CARDS_PER_DECK ? code : 0;
+    if (static_cast<uint32_t>(before.total) >= detail::TABLED_TOTALS) {
+        return detail::AddCard(before, detail::HARD_VALUES[card]);
+    }
+    const int next = detail::NEXT_TOTALS[static_cast<int>(before.soft) * detail::TABLED_TOTALS +
+                                         before.total][card];
+    return HandTotal{next & 63, next >= 64};
 }
 
 }  // namespace tavexo

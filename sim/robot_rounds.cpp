@@ -50,7 +50,7 @@ class RobotRounds {
             OpeningDeal();
             const int dealerValue = dealer_.UpCardValue();
             for (int box = 1; box <= boxCount_; ++box) {
-                if (Box(box).InRound()) PlayTurn(box, dealerValue);
+                if (Box(box).InRound()) PlayTurn(Box(box), dealerValue);
             }
             DealerTurn();
             Settle(round);
@@ -58,6 +58,7 @@ class RobotRounds {
             EndOfRound();
             if (round % ROUNDS_PER_RUN == 0) NewShoe();  // a new run of the round cycle
         }
+        CountKeys();
         tally_.EndBlock(stats_);
     }
 
@@ -133,12 +134,14 @@ class RobotRounds {
         dealer_.total = 0;
         dealer_.isBlackjack = false;
         for (int box = 1; box <= boxCount_; ++box) {
-            if (Box(box).TakesPart()) DealToBox(box, 1);
+            TPlayerBox& b = Box(box);
+            if (b.TakesPart()) DealTo(b, b.hands[0]);
         }
         DealToDealer();
         for (int box = 1; box <= boxCount_; ++box) {
-            if (!Box(box).TakesPart()) continue;
-            DealToBox(box, 1);
+            TPlayerBox& b = Box(box);
+            if (!b.TakesPart()) continue;
+            DealTo(b, b.hands[0]);
             // The count at the box's own second card, for its statistics
             // bucket; the table takes it there, the one card dealt to hand 1
             // as its second before any decision.
@@ -146,9 +149,9 @@ class RobotRounds {
         }
     }
 
-    void DealToBox(int box, int hand) {
-        TPlayerBox& b = Box(box);
-        THand& h = b.Hand(hand);
+    // Every card of a box passes here: by reference and inlined, with no
+    // index arithmetic to find the hand again.
+    [[gnu::always_inline]] void DealTo(TPlayerBox& b, THand& h) {
         if (h.cardCount >= MAX_HAND_CARDS) return;
         const CardCode code = DrawCard();
         h.cards[h.cardCount++] = code;
@@ -157,8 +160,9 @@ class RobotRounds {
         h.total = t.total;
         h.soft = t.soft;
         b.isSoft = t.soft;
-        if (h.total >= 21) FinishHand(box);
+        if (h.total >= 21) FinishHand(b);
     }
+    void DealToBox(TPlayerBox& b, int hand) { DealTo(b, b.Hand(hand)); }
 
     int DealToDealer() {
         if (dealer_.cardCount >= MAX_HAND_CARDS) return dealer_.total;
@@ -174,41 +178,39 @@ class RobotRounds {
         return dealerTotal_.total;
     }
 
-    void PlayTurn(int box, int dealerValue) {
-        TPlayerBox& b = Box(box);
+    void PlayTurn(TPlayerBox& b, int dealerValue) {
         b.turnDone = false;
         b.isSplit = false;
         b.onSecondHand = false;
         // A blackjack against a non-ace stands at once.
-        if (dealerValue != 11 && b.hands[0].total >= 21) FinishHand(box);
+        if (dealerValue != 11 && b.hands[0].total >= 21) FinishHand(b);
         while (!b.turnDone) {
-            RobotPlay(box, dealerValue);
+            RobotPlay(b, dealerValue);
             // A robot never waits for anything: whatever it left open stands.
-            if (!b.turnDone) FinishHand(box);
+            if (!b.turnDone) FinishHand(b);
         }
         if (b.insuranceCount == 1) b.decisions.Append(DecisionWord::Versichert);
         if (b.insuranceCount == 2) b.decisions.Append(DecisionWord::ZweimalVersichert);
     }
 
     // The strategy robot's order of questions, as StrategyRobot plays it.
-    void RobotPlay(int box, int dealerValue) {
-        TPlayerBox& b = Box(box);
+    void RobotPlay(TPlayerBox& b, int dealerValue) {
         if (ShouldSurrender(b, dealerValue, b.isSoft, Context())) {
-            DoSurrender(box);
+            DoSurrender(b);
             return;
         }
         // As the table's robot: what the capital does not cover is played as
         // if the table did not allow it.
         if (dealerValue == 11 && b.CanAfford(Action::Insure) && ShouldInsure(Context())) {
-            DoInsure(box);
+            DoInsure(b);
         }
 
         const int hand = b.HandInPlay();
         if (b.CanAfford(Action::Split) && ShouldSplit(b, dealerValue, Context())) {
-            DoSplit(box);
+            DoSplit(b);
         } else if (b.CanAfford(Action::Double) &&
                    ShouldDouble(b, hand, dealerValue, b.isSoft, Context())) {
-            DoDouble(box, b.HandInPlay());
+            DoDouble(b, b.HandInPlay());
         }
         if (b.Hand(hand).doubled) return;
 
@@ -216,16 +218,21 @@ class RobotRounds {
         for (int h = 1; h <= hands; ++h) {
             while (!b.turnDone && b.HandInPlay() == h) {
                 const THand& current = b.Hand(h);
+                // The hit question asks the double question again for a hand
+                // of two cards. Unsplit, that hand was asked just above with
+                // the same cards and count, and said no; only a split brings
+                // new two-card hands.
+                const bool mayDouble = b.isSplit && b.CanAfford(Action::Double);
                 const HitAnswer answer =
                     ShouldHitWithTotal(b, h, HandTotal{current.total, current.soft}, dealerValue,
-                                       b.isSoft, Context(), b.CanAfford(Action::Double));
+                                       b.isSoft, Context(), mayDouble);
                 if (answer == HitAnswer::Hit) {
-                    DealToBox(box, b.HandInPlay());
+                    DealToBox(b, b.HandInPlay());
                 } else {
                     if (answer == HitAnswer::Double) {
-                        DoDouble(box, b.HandInPlay());
+                        DoDouble(b, b.HandInPlay());
                     } else {
-                        FinishHand(box);
+                        FinishHand(b);
                     }
                     break;
                 }
@@ -233,12 +240,11 @@ class RobotRounds {
         }
     }
 
-    void FinishHand(int box) {
-        TPlayerBox& b = Box(box);
+    void FinishHand(TPlayerBox& b) {
         if (b.isSplit && !b.onSecondHand) {
             const THand& h2 = b.Hand(2);
             const bool splitAceWaits = CardValue(h2.cards[0]) == 11 && rules_.splitAcesOneCard;
-            if (h2.cardCount == 1 && !splitAceWaits) DealToBox(box, 2);
+            if (h2.cardCount == 1 && !splitAceWaits) DealToBox(b, 2);
             b.onSecondHand = true;
             if (b.Hand(2).total < 21) return;  // the box plays on with hand 2
         }
@@ -246,18 +252,16 @@ class RobotRounds {
         b.natural = !b.isSplit && b.Hand(1).total == 21 && b.Hand(1).cardCount == 2;
     }
 
-    void DoDouble(int box, int hand) {
-        TPlayerBox& b = Box(box);
+    void DoDouble(TPlayerBox& b, int hand) {
         b.Hand(hand).doubled = true;
         b.capital -= b.hands[0].stake;
         b.decisions.Append(DecisionWord::Verdoppelt);
-        if (b.insuranceCount > 0) DoInsure(box);  // the doubled stake is insured too
-        DealToBox(box, hand);
-        if (b.Hand(hand).total < 21) FinishHand(box);
+        if (b.insuranceCount > 0) DoInsure(b);  // the doubled stake is insured too
+        DealToBox(b, hand);
+        if (b.Hand(hand).total < 21) FinishHand(b);
     }
 
-    void DoSplit(int box) {
-        TPlayerBox& b = Box(box);
+    void DoSplit(TPlayerBox& b) {
         THand& h1 = b.Hand(1);
         THand& h2 = b.Hand(2);
         h2.cards[0] = h1.cards[1];
@@ -275,33 +279,31 @@ class RobotRounds {
         b.isSplit = true;
         b.capital -= b.hands[0].stake;
         b.decisions.Append(DecisionWord::Geteilt);
-        if (b.insuranceCount == 1) DoInsure(box);  // the second hand is insured too
-        DealToBox(box, 1);
+        if (b.insuranceCount == 1) DoInsure(b);  // the second hand is insured too
+        DealToBox(b, 1);
         if (rules_.splitAcesOneCard && CardValue(h1.cards[0]) == 11) {
             // Split aces take one card each and the turn is over.
-            FinishHand(box);
-            DealToBox(box, 2);
-            FinishHand(box);
+            FinishHand(b);
+            DealToBox(b, 2);
+            FinishHand(b);
             b.turnDone = true;
         }
     }
 
-    void DoInsure(int box) {
-        TPlayerBox& b = Box(box);
+    void DoInsure(TPlayerBox& b) {
         if (b.insuranceCount == 0) b.decisions.Append(DecisionWord::Versichert);
         b.insuranceCount += 1;
         b.capital -= b.hands[0].stake / 2.0f;
         const int n = b.insuranceCount;
-        if ((n == 1 || n == 2) && b.Hand(n).total == 21) FinishHand(box);  // an insured 21 stands
+        if ((n == 1 || n == 2) && b.Hand(n).total == 21) FinishHand(b);  // an insured 21 stands
     }
 
-    void DoSurrender(int box) {
-        TPlayerBox& b = Box(box);
+    void DoSurrender(TPlayerBox& b) {
         b.capital += b.hands[0].stake / 2.0f;
         b.turnDone = true;
         b.surrendered = true;
         b.decisions.Replace(DecisionWord::Aufgegeben);
-        FinishHand(box);
+        FinishHand(b);
     }
 
     void DealerTurn() {
@@ -324,8 +326,13 @@ class RobotRounds {
                 dealer_.countSnapshot = RelativeCountOf(dealerSnapshot_);
             }
             const bool surrendered = b.surrendered;
-            const BoxPayout paid =
-                PayBox(b, dealer_, Record(box, bucket), Record(box, dealerBucket));
+            SettlementKeys keys;
+            const BoxPayout paid = PayBoxMoney(b, dealer_, keys);
+            KeyCounts& own = keyCounts_[box - 1][bucket];
+            own.hands[keys.hands[0]] += 1;
+            own.hands[keys.hands[1]] += 1;
+            own.boxes[keys.box] += 1;
+            keyCounts_[box - 1][dealerBucket].dealer[keys.dealer] += 1;
             tally_.BoxSettled(
                 round, b, dealer_,
                 TBoxSettlement{box, paid.result, paid.roundStake, surrendered, bucket, betCount_});
@@ -334,9 +341,21 @@ class RobotRounds {
         }
     }
 
-    // Records of bucket 0 (a count that is not a number) are counted nowhere.
-    TBucketStats& Record(int box, int bucket) {
-        return bucket >= 1 ? stats_.At(box, bucket) : nowhere_;
+    // The statistics' counters of the block from how often each settlement
+    // key came up. Bucket 0 (a count that is not a number) is counted
+    // nowhere.
+    void CountKeys() {
+        for (int box = 1; box <= BOX_COUNT; ++box) {
+            for (int bucket = 1; bucket <= BUCKET_COUNT; ++bucket) {
+                const KeyCounts& counts = keyCounts_[box - 1][bucket];
+                TBucketStats& s = stats_.At(box, bucket);
+                for (int key = 0; key < HAND_KEYS; ++key) CountHandKey(key, counts.hands[key], s);
+                for (int key = 0; key < BOX_KEYS; ++key) CountBoxKey(key, counts.boxes[key], s);
+                for (int key = 0; key < DEALER_KEYS; ++key) {
+                    CountDealerKey(key, counts.dealer[key], s);
+                }
+            }
+        }
     }
 
     void EndOfRound() {
@@ -370,7 +389,14 @@ class RobotRounds {
     float betCount_ = 0.0f;  // the relative count of the round's bets
     HandTotal dealerTotal_;
     BucketTable stats_;
-    TBucketStats nowhere_;
+    // How often each settlement key came up, by box and count bucket (0..9);
+    // a hand slot past the keys takes the missing second hands.
+    struct KeyCounts {
+        std::array<uint32_t, HAND_KEYS + 1> hands{};
+        std::array<uint32_t, BOX_KEYS> boxes{};
+        std::array<uint32_t, DEALER_KEYS> dealer{};
+    };
+    std::array<std::array<KeyCounts, BUCKET_COUNT + 1>, BOX_COUNT> keyCounts_{};
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <ostream>
 
 #include <vector>
@@ -77,6 +78,46 @@ TEST(CardText, NamesByRank) {
 
 TEST(CardTable, TenAndKingFormAPair) {
     EXPECT_EQ(CardValue(TEN), CardValue(KING + 26));
+}
+
+// The card-by-card total (a table look-up on the deal path) must agree with
+// the whole-hand rule for every hand: all hands of up to five cards by their
+// point values, a hand going on past 21, and totals beyond the table.
+TEST(HandTotalCardByCard, AgreesWithTheWholeHandForEveryHandOfFiveCards) {
+    // One code per point value: ace, 2..9, ten, and a king for a 10 of
+    // another rank.
+    const std::vector<CardCode> codes = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 13};
+    std::vector<CardCode> hand;
+    int checked = 0;
+    std::function<void()> extend = [&] {
+        HandTotal running;
+        for (const CardCode code : hand) running = WithCard(running, code);
+        const HandTotal whole = TotalOf(hand.data(), static_cast<int>(hand.size()));
+        ASSERT_EQ(running.total, whole.total) << ::testing::PrintToString(hand);
+        ASSERT_EQ(running.soft, whole.soft) << ::testing::PrintToString(hand);
+        ++checked;
+        if (hand.size() == 5) return;
+        for (const CardCode code : codes) {
+            hand.push_back(code);
+            extend();
+            hand.pop_back();
+        }
+    };
+    extend();
+    EXPECT_GT(checked, 160000);  // every sequence was walked, not cut short
+}
+
+TEST(HandTotalCardByCard, TotalsBeyondTheTableFollowTheRule) {
+    // A hand that already holds 40 points, hard or with a soft flag left
+    // over, still adds by the rule.
+    EXPECT_EQ(WithCard(HandTotal{40, false}, 1).total, 41);
+    EXPECT_FALSE(WithCard(HandTotal{40, false}, 1).soft);
+    EXPECT_EQ(WithCard(HandTotal{31, false}, 10).total, 41);
+    EXPECT_EQ(WithCard(HandTotal{12, true}, 10).total, 12);
+    EXPECT_FALSE(WithCard(HandTotal{12, true}, 10).soft);
+    // No card adds nothing.
+    EXPECT_EQ(WithCard(HandTotal{17, true}, 0).total, 17);
+    EXPECT_TRUE(WithCard(HandTotal{17, true}, 0).soft);
 }
 
 }  // namespace
