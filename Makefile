@@ -39,7 +39,7 @@ bench: build
 # own leaks are suppressed (tests/ui/lsan-qt.supp).
 sanitize: deps
 	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTAVEXO_SANITIZE=ON $(CMAKE_FLAGS) \
-		-DTAVEXO_BUILD_BENCH=OFF >/dev/null
+		-DTAVEXO_BUILD_UI=ON -DTAVEXO_BUILD_BENCH=OFF >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS) --target core_tests robot_run_test
 	@cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS) -R '^core\.|^ui\.robot_run_test$$'
 
