@@ -23,6 +23,19 @@ def finite(value):
     return isinstance(value, (int, float)) and math.isfinite(value)
 
 
+def numbers(value, where):
+    """Every number inside a summary field, with where it sits; labels
+    (strings) are text, not numbers."""
+    if isinstance(value, dict):
+        for key, inner in value.items():
+            yield from numbers(inner, f"{where}.{key}")
+    elif isinstance(value, list):
+        for i, inner in enumerate(value):
+            yield from numbers(inner, f"{where}[{i}]")
+    elif not isinstance(value, str):
+        yield where, value
+
+
 def check_summary(path):
     with open(path) as f:
         summary = json.load(f)
@@ -32,7 +45,8 @@ def check_summary(path):
         name = f"box {box['box']}"
         for key, value in box.items():
             if key != "buckets":
-                check(finite(value), f"{name}: {key} is {value}")
+                for where, number in numbers(value, key):
+                    check(finite(number), f"{name}: {where} is {number}")
         check(box["games"] <= summary["rounds"], f"{name}: {box['games']} games in {summary['rounds']} rounds")
         check(abs(box["won"] + box["lost"] - box["result"]) < 0.01,
               f"{name}: won {box['won']} + lost {box['lost']} != result {box['result']}")
@@ -46,6 +60,11 @@ def check_summary(path):
               f"{name}: bucket results do not add up")
         for b in buckets:
             check(finite(b["result"]), f"{name} bucket {b['bucket']}: result {b['result']}")
+        # The rounds by the count at the bet are the box's games once more.
+        bins = box.get("bet_count_bins", [])
+        if bins:
+            check(sum(b["rounds"] for b in bins) == box["games"],
+                  f"{name}: bet count bins hold {sum(b['rounds'] for b in bins)} rounds, games {box['games']}")
     return summary
 
 
