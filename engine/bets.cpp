@@ -127,18 +127,8 @@ void Table::WaitForBetCorrection(int box) {
 
 void Table::OpeningDeal() {
     for (int box = 1; box <= BOX_COUNT; ++box) {
-        TPlayerBox& b = Box(box);
-        b.decisions.Clear();
+        Box(box).ClearForNewRound();
         if (view_ != nullptr) view_->SetDecisionsText(box, "");
-        // Every per-round flag starts clear, so that nothing of the last
-        // round (a split, a surrender) leaks into the deal.
-        for (THand& h : b.hands) h.ClearKeepingStake();
-        b.turnDone = false;
-        b.isSplit = false;
-        b.onSecondHand = false;
-        b.natural = false;
-        b.surrendered = false;
-        b.enabled = {};
     }
     dealer_.cardCount = 0;
     dealer_.total = 0;

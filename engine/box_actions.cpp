@@ -144,18 +144,7 @@ void Table::DoSplit(int box) {
     ResetGauge(box);
     EnableAction(box, Action::Surrender, false);
     if (view_ != nullptr) view_->MoveSecondCardToHand2(box);
-    THand& h1 = b.Hand(1);
-    THand& h2 = b.Hand(2);
-    h2.cards[0] = h1.cards[1];
-    h1.cards[1] = 0;
-    h1.cardCount = 1;
-    h2.cardCount = 1;
-    h2.stake = h1.stake;
-    h1.total = BoxHandTotal(box, 1);
-    h1.soft = b.isSoft;
-    h2.total = BoxHandTotal(box, 2);
-    h2.soft = b.isSoft;
-    b.isSplit = true;
+    b.SplitPair();
     if (view_ != nullptr) {
         ShowHandTotal(box, 1);
         ShowHandTotal(box, 2);
@@ -166,7 +155,7 @@ void Table::DoSplit(int box) {
     EnableAction(box, Action::Split, false);
     EnableAction(box, Action::Insure, false);
     DealToBox(box, 1);
-    if (settings_.rules.splitAcesOneCard && CardValue(h1.cards[0]) == 11) {
+    if (settings_.rules.splitAcesOneCard && CardValue(b.hands[0].cards[0]) == 11) {
         // Split aces take one card each and the turn is over.
         FinishHand(box);
         DealToBox(box, 2);

@@ -134,15 +134,6 @@ class Table {
     TextGrid& HintsGrid(int box) { return *hintGrids_[box - 1]; }
     // The box whose turn it is, 0 outside the boxes' turns.
     int BoxInTurn() const { return boxInTurn_; }
-    // The total of a hand by the hand total rule; stores the soft flag in the
-    // box's isSoft.
-    int BoxHandTotal(int box, int hand) {
-        TPlayerBox& b = Box(box);
-        const THand& h = b.Hand(hand);
-        const HandTotal t = TotalOf(h.cards.data(), h.cardCount);
-        b.isSoft = t.soft;
-        return t.total;
-    }
     int DealerTotal() {
         const int total = TotalOf(dealer_.cards.data(), dealer_.cardCount).total;
         if (view_ != nullptr) ShowDealerTotal(total);

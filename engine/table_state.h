@@ -130,6 +130,39 @@ struct TPlayerBox {
     // their extra stake: nobody bets money they do not have.
     bool CanAfford(Action action) const { return capital >= ExtraStakeOf(action); }
 
+    // The start of a round: no cards, decisions, enabled buttons or
+    // per-round flags of the last round (a split, a surrender), so that
+    // nothing of it leaks into the deal; the stakes stay.
+    void ClearForNewRound() {
+        decisions.Clear();
+        for (THand& h : hands) h.ClearKeepingStake();
+        turnDone = false;
+        isSplit = false;
+        onSecondHand = false;
+        natural = false;
+        surrendered = false;
+        enabled = {};
+    }
+    // Splits the pair of hand 1 into two hands of one card each, the second
+    // with the same stake; `isSoft` follows hand 2, the last one totalled.
+    void SplitPair() {
+        THand& h1 = hands[0];
+        THand& h2 = hands[1];
+        h2.cards[0] = h1.cards[1];
+        h1.cards[1] = 0;
+        h1.cardCount = 1;
+        h2.cardCount = 1;
+        h2.stake = h1.stake;
+        const HandTotal t1 = TotalOf(h1.cards.data(), 1);
+        const HandTotal t2 = TotalOf(h2.cards.data(), 1);
+        h1.total = t1.total;
+        h1.soft = t1.soft;
+        h2.total = t2.total;
+        h2.soft = t2.soft;
+        isSoft = t2.soft;
+        isSplit = true;
+    }
+
     THand& Hand(int hand) { return hands[hand - 1]; }
     const THand& Hand(int hand) const { return hands[hand - 1]; }
     int HandInPlay() const { return onSecondHand ? 2 : 1; }

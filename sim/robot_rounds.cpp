@@ -121,14 +121,7 @@ class RobotRounds {
 
     void OpeningDeal() {
         for (int box = 1; box <= boxCount_; ++box) {
-            TPlayerBox& b = Box(box);
-            b.decisions.Clear();
-            for (THand& h : b.hands) h.ClearKeepingStake();
-            b.turnDone = false;
-            b.isSplit = false;
-            b.onSecondHand = false;
-            b.natural = false;
-            b.surrendered = false;
+            Box(box).ClearForNewRound();
         }
         dealer_.cardCount = 0;
         dealer_.total = 0;
@@ -262,26 +255,12 @@ class RobotRounds {
     }
 
     void DoSplit(TPlayerBox& b) {
-        THand& h1 = b.Hand(1);
-        THand& h2 = b.Hand(2);
-        h2.cards[0] = h1.cards[1];
-        h1.cards[1] = 0;
-        h1.cardCount = 1;
-        h2.cardCount = 1;
-        h2.stake = h1.stake;
-        const HandTotal t1 = TotalOf(h1.cards.data(), 1);
-        const HandTotal t2 = TotalOf(h2.cards.data(), 1);
-        h1.total = t1.total;
-        h1.soft = t1.soft;
-        h2.total = t2.total;
-        h2.soft = t2.soft;
-        b.isSoft = t2.soft;
-        b.isSplit = true;
+        b.SplitPair();
         b.capital -= b.hands[0].stake;
         b.decisions.Append(DecisionWord::Geteilt);
         if (b.insuranceCount == 1) DoInsure(b);  // the second hand is insured too
         DealToBox(b, 1);
-        if (rules_.splitAcesOneCard && CardValue(h1.cards[0]) == 11) {
+        if (rules_.splitAcesOneCard && CardValue(b.hands[0].cards[0]) == 11) {
             // Split aces take one card each and the turn is over.
             FinishHand(b);
             DealToBox(b, 2);
