@@ -12,7 +12,6 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 #include <functional>
@@ -31,46 +30,6 @@ using namespace tavexo;
 using namespace tavexo::uitest;
 
 namespace {
-
-// Steps performed from inside a running drill (the run happens inside the
-// click on "Starten"): each step once, in order, as soon as its condition
-// holds. A run still going after the time limit is ended and fails.
-class DrillScript : public QObject {
-  public:
-    DrillScript(CountingDrill& drill, int limitMs = 60000) : drill_(drill), limitMs_(limitMs) {
-        connect(&timer_, &QTimer::timeout, this, [this] { Poll(); });
-        timer_.start(1);
-        clock_.start();
-    }
-    void Then(std::function<bool()> when, std::function<void()> step) {
-        steps_.push_back({std::move(when), std::move(step)});
-    }
-    bool AllDone() const { return next_ == steps_.size(); }
-    bool TimedOut() const { return timedOut_; }
-
-  private:
-    void Poll() {
-        if (busy_) return;
-        if (clock_.elapsed() > limitMs_ && !timedOut_) {
-            timedOut_ = true;
-            drill_.Abort();
-            return;
-        }
-        if (next_ >= steps_.size() || !steps_[next_].first()) return;
-        busy_ = true;
-        auto step = steps_[next_++].second;
-        step();
-        busy_ = false;
-    }
-    CountingDrill& drill_;
-    std::vector<std::pair<std::function<bool()>, std::function<void()>>> steps_;
-    size_t next_ = 0;
-    QTimer timer_;
-    QElapsedTimer clock_;
-    int limitMs_;
-    bool timedOut_ = false;
-    bool busy_ = false;
-};
 
 template <class T>
 T* Child(QWidget* parent, const char* name) {
@@ -215,7 +174,7 @@ void CountingDrillTest::decksCannotBeChangedWhileADrillRuns() {
     QVERIFY(w != nullptr);
     Quick(w, 8);
     auto* decks = Child<QSpinBox>(w, "spV4");
-    DrillScript script(w->Drill());
+    RunScript script([w] { w->Drill().Abort(); });
     bool checked = false;
     script.Then([&] { return w->Drill().Dealt() > 3; },
                 [&] {
@@ -258,7 +217,7 @@ void CountingDrillTest::theCheckSaysRightOrHowFarOffAndKeepsTheScore() {
     auto* verdict = Child<QLabel>(w, "LUrteil");
     auto* absolute = Child<QLabel>(w, "Labs");
 
-    DrillScript script(w->Drill());
+    RunScript script([w] { w->Drill().Abort(); });
     int actual = 0;
     script.Then([&] { return running->isEnabled(); },
                 [&] {
@@ -326,7 +285,7 @@ void CountingDrillTest::aTableRunAndADrillRefuseToStartInsideEachOther() {
     // A table run started during the drill is refused; the drill goes on.
     program_->Host().ClearRecordedMessages();
     int roundsBefore = program_->GetTable().State().roundNumber;
-    DrillScript drillScript(w->Drill());
+    RunScript drillScript([w] { w->Drill().Abort(); });
     drillScript.Then(
         [&] { return w->Drill().Dealt() >= 3; },
         [&] {
@@ -352,7 +311,7 @@ void CountingDrillTest::closingTheWindowEndsTheRun() {
     CountingDrillWindow* w = OpenDrill();
     QVERIFY(w != nullptr);
     Quick(w, 8);
-    DrillScript script(w->Drill());
+    RunScript script([w] { w->Drill().Abort(); });
     script.Then([&] { return w->Drill().Dealt() >= 5; },
                 [&] { QTest::mouseClick(Child<QPushButton>(w, "BClose1"), Qt::LeftButton); });
     QTest::mouseClick(Child<QPushButton>(w, "BStart"), Qt::LeftButton);

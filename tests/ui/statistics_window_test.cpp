@@ -1,7 +1,5 @@
 // The statistics window as the user meets it: opened from the table's tool
 // bar, filled by a robot run, grids saved, opened, cleared, exported.
-#include <QApplication>
-#include <QFileDialog>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
@@ -12,7 +10,6 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 #include <functional>
@@ -34,51 +31,6 @@ using namespace tavexo;
 using namespace tavexo::uitest;
 
 namespace {
-
-// Answers the next modal dialog as soon as it is up.
-void WhenModal(std::function<void(QWidget*)> answer) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || !modal->isVisible()) return;
-        poll->stop();
-        poll->deleteLater();
-        answer(modal);
-    });
-    poll->start(10);
-}
-
-// The next file dialog: checks its title, filter and folder, then takes the
-// path (or is cancelled for an empty one).
-void ChooseFile(const QString& title, const QString& filter, const QString& folder,
-                const QString& path) {
-    WhenModal([=](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        QVERIFY2(dialog != nullptr, qPrintable(modal->metaObject()->className()));
-        QCOMPARE(dialog->windowTitle(), title);
-        QCOMPARE(dialog->nameFilters(), QStringList{filter});
-        if (!folder.isEmpty())
-            QCOMPARE(QDir(dialog->directory()).canonicalPath(), QDir(folder).canonicalPath());
-        if (path.isEmpty()) {
-            dialog->reject();
-            return;
-        }
-        dialog->selectFile(path);
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
-}
-
-// The next message box: its text, answered with `button`.
-void AnswerMessage(QMessageBox::StandardButton button, QString* text = nullptr) {
-    WhenModal([=](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        QVERIFY2(box != nullptr, qPrintable(modal->metaObject()->className()));
-        if (text != nullptr) *text = box->text();
-        QAbstractButton* answer = box->button(button);
-        if (answer == nullptr) answer = box->buttons().constFirst();
-        answer->click();
-    });
-}
 
 QPushButton* Button(QWidget* frame, const char* name) {
     return frame->findChild<QPushButton*>(QString::fromLatin1(name));

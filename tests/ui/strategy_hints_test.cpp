@@ -1,11 +1,9 @@
 // The strategy hints window as the user meets it: a tab per box in play,
 // the advisor's notices as rows while the run goes on, and the log saved,
 // cleared, opened again and printed.
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrintDialog>
@@ -16,7 +14,6 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 #include "engine/table.h"
@@ -34,31 +31,8 @@ using namespace tavexo::uitest;
 
 namespace {
 
-// Answers the next modal dialog as soon as it is up.
-void WhenModal(std::function<void(QWidget*)> answer) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || !modal->isVisible()) return;
-        poll->stop();
-        poll->deleteLater();
-        answer(modal);
-    });
-    poll->start(10);
-}
-
-// The next file dialog: its title, filter and starting folder, then the path.
-void ChooseFile(const QString& title, const QString& folder, const QString& path) {
-    WhenModal([=](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        QVERIFY2(dialog != nullptr, qPrintable(modal->metaObject()->className()));
-        QCOMPARE(dialog->windowTitle(), title);
-        QCOMPARE(dialog->nameFilters(), QStringList{QStringLiteral("Trainings-Datei (*.trai)")});
-        QCOMPARE(QDir(dialog->directory()).canonicalPath(), QDir(folder).canonicalPath());
-        dialog->selectFile(path);
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
-}
+// The hints' own file dialogs.
+const QString HINTS_FILTER = QStringLiteral("Trainings-Datei (*.trai)");
 
 std::vector<std::vector<std::string>> RowsOf(const TextGrid& grid) {
     std::vector<std::vector<std::string>> rows;
@@ -174,7 +148,7 @@ void StrategyHintsTest::wrongClicksBecomeRowsThatSurviveSaveAndOpen() {
     const auto before = RowsOf(table().HintsGrid(1));
 
     const QString path = QDir(TrainingFolder()).filePath(QStringLiteral("anna"));
-    ChooseFile(QStringLiteral("Trainings-Datei speichern"), TrainingFolder(), path);
+    ChooseFile(QStringLiteral("Trainings-Datei speichern"), HINTS_FILTER, TrainingFolder(), path);
     QTest::mouseClick(In<QPushButton>(frame, "BSpeichern"), Qt::LeftButton);
     QVERIFY(QFile::exists(path + ".trai"));  // the extension is added
     QCOMPARE(frame->FileName(), QStringLiteral("anna.trai"));
@@ -183,7 +157,8 @@ void StrategyHintsTest::wrongClicksBecomeRowsThatSurviveSaveAndOpen() {
     QCOMPARE(view->model()->index(0, 4).data().toString(), QString());
     QCOMPARE(table().Box(1).hintRow, 0);
 
-    ChooseFile(QStringLiteral("Trainings-Datei öffnen"), TrainingFolder(), path + ".trai");
+    ChooseFile(QStringLiteral("Trainings-Datei öffnen"), HINTS_FILTER, TrainingFolder(),
+               path + ".trai");
     QTest::mouseClick(In<QPushButton>(frame, "BOeffnen"), Qt::LeftButton);
     QCOMPARE(RowsOf(table().HintsGrid(1)), before);
     QCOMPARE(view->model()->index(1, 4).data().toString(), QStringLiteral("Nicht ziehen, halten"));

@@ -1,5 +1,11 @@
 #include "ui_fixture.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QTest>
+
 #include "engine/table.h"
 #include "settings/profiles.h"
 #include "ui/start/start_screen.h"
@@ -19,6 +25,47 @@ std::unique_ptr<Program> StartProgram(const QString& dataBase, bool fadeIn,
     program->Start();
     if (fadeIn) program->StartWindow()->FadeOver();
     return program;
+}
+
+void WhenModal(std::function<void(QWidget*)> answer) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || !modal->isVisible()) return;
+        poll->stop();
+        poll->deleteLater();
+        answer(modal);
+    });
+    poll->start(10);
+}
+
+void ChooseFile(const QString& title, const QString& filter, const QString& folder,
+                const QString& path) {
+    WhenModal([=](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        QVERIFY2(dialog != nullptr, qPrintable(modal->metaObject()->className()));
+        QCOMPARE(dialog->windowTitle(), title);
+        QCOMPARE(dialog->nameFilters(), QStringList{filter});
+        if (!folder.isEmpty())
+            QCOMPARE(QDir(dialog->directory()).canonicalPath(), QDir(folder).canonicalPath());
+        if (path.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+}
+
+void AnswerMessage(QMessageBox::StandardButton button, QString* text) {
+    WhenModal([=](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY2(box != nullptr, qPrintable(modal->metaObject()->className()));
+        if (text != nullptr) *text = box->text();
+        QAbstractButton* answer = box->button(button);
+        if (answer == nullptr) answer = box->buttons().constFirst();
+        answer->click();
+    });
 }
 
 void QuickTable(Program& program) {
@@ -44,7 +91,11 @@ void Seat(Program& program, std::initializer_list<int> humans, std::initializer_
     }
 }
 
-RunScript::RunScript(Table& table, int limitMs) : table_(table), limitMs_(limitMs) {
+RunScript::RunScript(Table& table, int limitMs)
+    : RunScript([&table] { table.StopRun(); }, limitMs) {}
+
+RunScript::RunScript(std::function<void()> stopRun, int limitMs)
+    : stopRun_(std::move(stopRun)), limitMs_(limitMs) {
     connect(&timer_, &QTimer::timeout, this, &RunScript::Poll);
     timer_.start(1);
     clock_.start();
@@ -60,7 +111,7 @@ void RunScript::Poll() {
     if (busy_) return;
     if (clock_.elapsed() > limitMs_ && !timedOut_) {
         timedOut_ = true;
-        table_.StopRun();
+        stopRun_();
         return;
     }
     if (next_ >= steps_.size() || !steps_[next_].when()) return;

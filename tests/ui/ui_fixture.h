@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -27,22 +28,38 @@ void QuickTable(Program& program);
 // per unit.
 void Seat(Program& program, std::initializer_list<int> humans, std::initializer_list<int> robots);
 
-// Steps performed from inside a running table (the run happens inside the
-// click on "Spiel starten", so a test acts on it only from timers): each step
-// once, in order, as soon as its condition holds. A run that has not ended
-// after the time limit is stopped and counts as a failure.
+// Answers the next modal dialog as soon as it is up.
+void WhenModal(std::function<void(QWidget*)> answer);
+
+// The next file dialog: checks its title, filter and (unless empty) its
+// starting folder, then takes the path, or is cancelled for an empty one.
+void ChooseFile(const QString& title, const QString& filter, const QString& folder,
+                const QString& path);
+
+// The next message box: keeps its text in `text` (when given) and answers
+// with `button`, or with its first button if it has no such one.
+void AnswerMessage(QMessageBox::StandardButton button, QString* text = nullptr);
+
+// Steps performed from inside a running table or drill (the run happens
+// inside the click that starts it, so a test acts on it only from timers):
+// each step once, in order, as soon as its condition holds. A run that has
+// not ended after the time limit is stopped and counts as a failure.
 class RunScript : public QObject {
     Q_OBJECT
   public:
+    // Stops a table's run at the time limit.
     explicit RunScript(Table& table, int limitMs = 60000);
+    // Calls `stopRun` at the time limit.
+    explicit RunScript(std::function<void()> stopRun, int limitMs = 60000);
     void Then(std::function<bool()> when, std::function<void()> step);
     int StepsDone() const { return next_; }
+    bool AllDone() const { return next_ == steps_.size(); }
     bool TimedOut() const { return timedOut_; }
 
   private:
     void Poll();
 
-    Table& table_;
+    std::function<void()> stopRun_;
     struct Step {
         std::function<bool()> when;
         std::function<void()> step;
