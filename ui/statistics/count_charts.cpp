@@ -85,6 +85,17 @@ void StyleAxis(QAbstractAxis* axis, const QString& title) {
     axis->setLabelsFont(font);
 }
 
+// Puts the axes under and beside the chart's one series: money in whole
+// euros on round steps.
+void AttachAxes(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QValueAxis* y) {
+    y->applyNiceNumbers();
+    y->setLabelFormat(QStringLiteral("%.0f"));
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    series->attachAxis(x);
+    series->attachAxis(y);
+}
+
 }  // namespace
 
 CountCharts::CountCharts(Table& table, int box, QWidget* parent)
@@ -187,12 +198,7 @@ void CountCharts::RebuildCapital() {
     StyleAxis(y, QStringLiteral("Kapital (€)"));
     const double margin = std::max(1.0, (highest - lowest) * 0.05);
     y->setRange(lowest - margin, highest + margin);
-    y->applyNiceNumbers();
-    y->setLabelFormat(QStringLiteral("%.0f"));
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
-    series->attachAxis(x);
-    series->attachAxis(y);
+    AttachAxes(chart, series, x, y);
 }
 
 void CountCharts::RebuildCounts() {
@@ -244,12 +250,7 @@ void CountCharts::RebuildCounts() {
     const double bottom = std::min(0.0, *low), top = std::max(0.0, *high);
     const double margin = std::max(1.0, (top - bottom) * 0.05);
     y->setRange(bottom - (bottom < 0 ? margin : 0), top + margin);
-    y->applyNiceNumbers();
-    y->setLabelFormat(QStringLiteral("%.0f"));
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
-    series->attachAxis(x);
-    series->attachAxis(y);
+    AttachAxes(chart, series, x, y);
 }
 
 void CountCharts::SaveAsPicture(QChartView* view) {
