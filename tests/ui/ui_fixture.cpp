@@ -6,6 +6,8 @@
 #include <QFileDialog>
 #include <QTest>
 
+#include <cstdio>
+
 #include "engine/table.h"
 #include "settings/profiles.h"
 #include "ui/start/start_screen.h"
@@ -13,8 +15,34 @@
 
 namespace tavexo::uitest {
 
+namespace {
+
+// The offscreen platform says, for every window shown, which window-manager
+// calls it ignores; hundreds of such lines bury a failing check's message in
+// a test's output. Everything else goes on to Qt Test's own logging.
+QtMessageHandler testLogging = nullptr;
+bool noticesDropped = false;
+
+void DropOffscreenNotices(QtMsgType type, const QMessageLogContext& context,
+                          const QString& message) {
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    if (testLogging != nullptr) {
+        testLogging(type, context, message);
+    } else {
+        fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    }
+}
+
+}  // namespace
+
 std::unique_ptr<Program> StartProgram(const QString& dataBase, bool fadeIn,
                                       const std::function<void(ProgramConfig&)>& adjust) {
+    // Installed once, after Qt Test has put its own handler in place.
+    if (!noticesDropped) {
+        testLogging = qInstallMessageHandler(DropOffscreenNotices);
+        noticesDropped = true;
+    }
     ProgramConfig config;
     config.dataBase = dataBase;
     config.screen = QRect(0, 0, 1920, 1080);
