@@ -34,6 +34,7 @@
 #include "ui/statistics/statistics_window.h"
 #include "ui/table/table_window.h"
 #include "ui/table/top_panel.h"
+#include "ui_fixture.h"
 
 using namespace tavexo;
 using namespace tavexo::uitest;
@@ -60,7 +61,8 @@ struct ShownBox {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     bool styled = false;
     bool wholeTextShown = false;
-    QString labelSize;  // for the message when the text is cut off
+    QString labelSize;     // for the message when the text is cut off
+    QString dialogFolder;  // where a file dialog opened
 };
 
 // Answers every message box that comes up while it lives with its OK
@@ -84,8 +86,8 @@ class BoxAnswerer : public QObject {
                     return;
                 }
                 answered_ = dialog;
-                dialog->selectFile(file);
-                QMetaObject::invokeMethod(dialog, "accept");
+                shown_.dialogFolder = dialog->directory().canonicalPath();
+                TypeFileName(*dialog, file);
                 return;
             }
             auto* box = qobject_cast<QMessageBox*>(modal);
@@ -266,6 +268,9 @@ void SaveFailureTest::aFileThatCannotBeWrittenIsReportedAndTheProgramGoesOn() {
         QVERIFY(shown.styled);
         QVERIFY2(shown.wholeTextShown, qPrintable(shown.labelSize));
         QVERIFY(shown.icon == QMessageBox::Critical || shown.icon == QMessageBox::Information);
+        // A file dialog opens in the folder the program keeps such files in.
+        if (place == int(SavePlace::History) || place == int(SavePlace::Chart))
+            QCOMPARE(shown.dialogFolder, QDir(folder).canonicalPath());
     }
     // Nothing changed, nothing left behind.
     QCOMPARE(EntriesOf(folder), before);

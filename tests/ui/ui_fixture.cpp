@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QTest>
 
 #include <cstdio>
@@ -80,9 +81,18 @@ void ChooseFile(const QString& title, const QString& filter, const QString& fold
             dialog->reject();
             return;
         }
-        dialog->selectFile(path);
-        QMetaObject::invokeMethod(dialog, "accept");
+        TypeFileName(*dialog, path);
     });
+}
+
+void TypeFileName(QFileDialog& dialog, const QString& path) {
+    // Into the name field, as a user types a whole path: selectFile() leaves
+    // the field alone while it has the keyboard focus, which depends on when
+    // the window system activated the dialog.
+    auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY2(name != nullptr, "the file dialog has no name field");
+    name->setText(path);
+    QMetaObject::invokeMethod(&dialog, "accept");
 }
 
 void AnswerMessage(QMessageBox::StandardButton button, QString* text) {

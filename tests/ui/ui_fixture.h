@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QObject>
 #include <QString>
@@ -35,6 +36,10 @@ void WhenModal(std::function<void(QWidget*)> answer);
 // starting folder, then takes the path, or is cancelled for an empty one.
 void ChooseFile(const QString& title, const QString& filter, const QString& folder,
                 const QString& path);
+
+// Types `path` into an open file dialog's name field and presses its
+// accept button.
+void TypeFileName(QFileDialog& dialog, const QString& path);
 
 // The next message box: keeps its text in `text` (when given) and answers
 // with `button`, or with its first button if it has no such one.

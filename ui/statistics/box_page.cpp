@@ -62,7 +62,7 @@ BoxPage::BoxPage(Table& table, int box, const StatisticsServices& services, QWid
     split_->setStretchFactor(1, 0);
     split_->setSizes({400, DETAILS_HEIGHT});
 
-    charts_ = new CountCharts(table, box);
+    charts_ = new CountCharts(table, box, FromUtf8(services_.folders.statisticsFolder));
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("Ansicht"));

@@ -22,6 +22,7 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "engine/table.h"
 #include "settings/file_io.h"
@@ -98,8 +99,8 @@ void AttachAxes(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QValue
 
 }  // namespace
 
-CountCharts::CountCharts(Table& table, int box, QWidget* parent)
-    : QWidget(parent), table_(table), box_(box) {
+CountCharts::CountCharts(Table& table, int box, QString pictureFolder, QWidget* parent)
+    : QWidget(parent), table_(table), box_(box), pictureFolder_(std::move(pictureFolder)) {
     setObjectName(QStringLiteral("Diagramme"));
     capitalView_ = new QChartView(NewChart(QStringLiteral("Kapital im Verlauf")), this);
     capitalView_->setObjectName(QStringLiteral("DiagrammKapital"));
@@ -254,7 +255,11 @@ void CountCharts::RebuildCounts() {
 }
 
 void CountCharts::SaveAsPicture(QChartView* view) {
-    QFileDialog dialog(this, QStringLiteral("Diagramm speichern"));
+    // Offered beside the statistics, named after the chart and the box.
+    const QString suggested =
+        QStringLiteral("%1, Box %2.png").arg(view->accessibleName()).arg(box_);
+    QFileDialog dialog(this, QStringLiteral("Diagramm speichern"),
+                       QDir(pictureFolder_).filePath(suggested));
     dialog.setObjectName(QStringLiteral("DateiDialog"));
     dialog.setNameFilter(QStringLiteral("PNG-Bild (*.png)"));
     dialog.setDefaultSuffix(QStringLiteral("png"));

@@ -20,7 +20,8 @@ class Table;
 class CountCharts : public QWidget {
     Q_OBJECT
   public:
-    CountCharts(Table& table, int box, QWidget* parent = nullptr);
+    // A picture is offered to be saved in `pictureFolder`.
+    CountCharts(Table& table, int box, QString pictureFolder, QWidget* parent = nullptr);
 
     // Redraws soon; many changes in a row (a fast robot run) draw once.
     void Refresh();
@@ -41,6 +42,7 @@ class CountCharts : public QWidget {
 
     Table& table_;
     int box_;
+    QString pictureFolder_;
     QChartView* capitalView_ = nullptr;
     QChartView* countView_ = nullptr;
     QRadioButton* byBet_ = nullptr;
