@@ -106,15 +106,17 @@ class BoxAnswerer : public QObject {
             shown_.styled = !box->styleSheet().isEmpty();
             // A long path must wrap, not be cut off.
             auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-            shown_.wholeTextShown = label != nullptr && label->isVisible() &&
-                                    label->height() >= label->heightForWidth(label->width()) &&
-                                    label->width() >= label->minimumSizeHint().width();
-            if (label != nullptr)
+            if (label != nullptr) {
+                const int neededHeight = label->heightForWidth(label->width());
+                const int neededWidth = label->minimumSizeHint().width();
+                shown_.wholeTextShown = label->isVisible() && label->height() >= neededHeight &&
+                                        label->width() >= neededWidth;
                 shown_.labelSize = QStringLiteral("label %1x%2, needs height %3, width %4")
                                        .arg(label->width())
                                        .arg(label->height())
-                                       .arg(label->heightForWidth(label->width()))
-                                       .arg(label->minimumSizeHint().width());
+                                       .arg(neededHeight)
+                                       .arg(neededWidth);
+            }
             QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
         });
         poll_.start(10);

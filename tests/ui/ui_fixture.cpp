@@ -7,8 +7,6 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include <cstdio>
-
 #include "engine/table.h"
 #include "settings/profiles.h"
 #include "ui/start/start_screen.h"
@@ -21,18 +19,13 @@ namespace {
 // The offscreen platform says, for every window shown, which window-manager
 // calls it ignores; hundreds of such lines bury a failing check's message in
 // a test's output. Everything else goes on to Qt Test's own logging.
-QtMessageHandler testLogging = nullptr;
-bool noticesDropped = false;
+QtMessageHandler testLogging = nullptr;  // Qt Test's own, once ours is in place
 
 void DropOffscreenNotices(QtMsgType type, const QMessageLogContext& context,
                           const QString& message) {
     if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support")))
         return;
-    if (testLogging != nullptr) {
-        testLogging(type, context, message);
-    } else {
-        fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
-    }
+    testLogging(type, context, message);
 }
 
 }  // namespace
@@ -40,10 +33,8 @@ void DropOffscreenNotices(QtMsgType type, const QMessageLogContext& context,
 std::unique_ptr<Program> StartProgram(const QString& dataBase, bool fadeIn,
                                       const std::function<void(ProgramConfig&)>& adjust) {
     // Installed once, after Qt Test has put its own handler in place.
-    if (!noticesDropped) {
-        testLogging = qInstallMessageHandler(DropOffscreenNotices);
-        noticesDropped = true;
-    }
+    // (Qt hands back its default handler when none was installed before.)
+    if (testLogging == nullptr) testLogging = qInstallMessageHandler(DropOffscreenNotices);
     ProgramConfig config;
     config.dataBase = dataBase;
     config.screen = QRect(0, 0, 1920, 1080);
