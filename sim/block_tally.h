@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -22,7 +23,8 @@ class BlockTally {
     BlockTally(SimTally& tally, const SimOptions& options, const BlockPlan& plan,
                std::string* trace)
         : tally_(tally),
-          unit_(static_cast<double>(options.unit)),
+          unitValue_(static_cast<double>(options.unit)),
+          halvesPerMoney_(2.0f / static_cast<float>(options.unit)),
           roundOffset_(plan.firstRound - 1),
           trace_(trace),
           traceChunks_(trace != nullptr ? plan.traceChunks : nullptr) {}
@@ -38,28 +40,37 @@ class BlockTally {
             EndRound();
             currentRound_ = round;
         }
-        BoxTally& t = tally_.boxes[s.box - 1];
-        t.splits += b.isSplit ? 1 : 0;
-        const double result = s.result;
+        // Every stake and result is a whole number of half units, held
+        // exactly by the engine's floats within the simulator's limits of
+        // capital and unit: summed as whole numbers, the money follows at
+        // the end of the block, equal to the sum of the doubles and cheaper
+        // than summing them one box at a time.
+        const int64_t half = std::lrint(s.result * halvesPerMoney_);
+        const int64_t staked = std::lrint(s.stake * halvesPerMoney_);
+        BoxSums& sums = sums_[s.box - 1];
+        sums.splits += b.isSplit ? 1 : 0;
         // Selected rather than branched on: a box wins or loses at random.
-        const bool won = s.result >= 0.0f;
-        t.won += won ? result : 0.0;
-        t.lost += won ? 0.0 : result;
-        t.turnover += s.stake;
-        if (s.bucket >= 1) t.buckets[s.bucket - 1].result += result;
-        const double units = result / unit_;
-        Singles& one = singles_[s.box - 1];
-        one.count += 1;
-        one.sumX += units;
-        one.sumXX += units * units;
-        t.results.Add(units);
+        const bool won = half >= 0;
+        sums.won += won ? half : 0;
+        sums.lost += won ? 0 : half;
+        sums.staked += staked;
+        sums.games += 1;
+        sums.squares += half * half;
+        sums.buckets[s.bucket] += half;
+        tally_.boxes[s.box - 1].results.AddHalfUnits(half);
         // All boxes of a round bet at one count: its bin is found once.
         if (s.betCount != binCount_ || !binKnown_) {
             binCount_ = s.betCount;
             binKnown_ = CountBins::BinOf(s.betCount, bin_);
         }
-        if (binKnown_) t.betBins.RecordInBin(bin_, s.stake, s.result);
-        roundUnits_ += units;
+        if (binKnown_) {
+            BinSums& bin = sums.bins[bin_ - CountBins::LOWEST];
+            bin.rounds += 1;
+            bin.staked += staked;
+            bin.result += half;
+            bin.squares += half * half;
+        }
+        roundHalves_ += half;
         roundGames_ += 1;
         if (trace_ != nullptr) {
             AppendBoxLine(*trace_, roundOffset_ + round, b, dealer, s);
@@ -77,28 +88,41 @@ class BlockTally {
   private:
     void EndRound() {
         if (roundGames_ == 0) return;
-        tally_.roundResults.Add(roundUnits_, roundGames_);
-        tally_.roundHistogram.Add(roundUnits_);
+        tally_.roundResults.Add(static_cast<double>(roundHalves_) * 0.5, roundGames_);
+        tally_.roundHistogram.AddHalfUnits(roundHalves_);
         tally_.rounds += 1;
-        roundUnits_ = 0.0;
+        roundHalves_ = 0;
         roundGames_ = 0;
     }
 
     SimTally& tally_;
-    double unit_;
+    double unitValue_;
+    float halvesPerMoney_;
     int64_t roundOffset_;
     std::string* trace_;
     TraceChunkSink* traceChunks_;
-    // Each box's round results in units, summed here and handed to the
-    // tally at the end of the block.
-    struct Singles {
-        uint64_t count = 0;
-        double sumX = 0.0;
-        double sumXX = 0.0;
+    // Each box's sums in half units, handed to the tally in money and units
+    // at the end of the block. Bucket 0 (a count that is not a number) is
+    // summed but shown nowhere.
+    struct BinSums {
+        int64_t rounds = 0;
+        int64_t staked = 0;
+        int64_t result = 0;
+        int64_t squares = 0;
     };
-    std::array<Singles, BOX_COUNT> singles_{};
+    struct BoxSums {
+        int64_t games = 0;
+        int64_t splits = 0;
+        int64_t won = 0;
+        int64_t lost = 0;
+        int64_t staked = 0;
+        int64_t squares = 0;
+        std::array<int64_t, BUCKET_COUNT + 1> buckets{};
+        std::array<BinSums, CountBins::COUNT> bins{};
+    };
+    std::array<BoxSums, BOX_COUNT> sums_{};
     int currentRound_ = 0;
-    double roundUnits_ = 0.0;
+    int64_t roundHalves_ = 0;
     int roundGames_ = 0;
     float binCount_ = 0.0f;
     bool binKnown_ = false;

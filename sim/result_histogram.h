@@ -22,8 +22,10 @@ struct ResultHistogram {
         // Twice a result in units is a whole number, held exactly; the
         // half added only guards the conversion.
         const double twice = units * 2.0;
-        const long half = static_cast<long>(twice + (twice >= 0.0 ? 0.5 : -0.5));
-        counts[static_cast<size_t>(std::clamp<long>(half, -Range, Range) + Range)] += 1;
+        AddHalfUnits(static_cast<int64_t>(twice + (twice >= 0.0 ? 0.5 : -0.5)));
+    }
+    void AddHalfUnits(int64_t half) {
+        counts[static_cast<size_t>(std::clamp<int64_t>(half, -Range, Range) + Range)] += 1;
     }
     uint64_t At(int halfUnits) const { return counts[static_cast<size_t>(halfUnits + Range)]; }
     ResultHistogram& operator+=(const ResultHistogram& o) {

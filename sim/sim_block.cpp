@@ -70,8 +70,33 @@ BlockOutput RunTableBlock(const SimOptions& options, const BlockPlan& plan) {
 
 void BlockTally::EndBlock(const BucketTable& stats) {
     EndRound();
+    // Half units in money and in units; every product is exact.
+    const double money = unitValue_ / 2.0;
+    const auto inMoney = [money](int64_t halves) { return static_cast<double>(halves) * money; };
+    const auto squaredInMoney = [money](int64_t squares) {
+        return static_cast<double>(squares) * money * money;
+    };
     for (int b = 0; b < BOX_COUNT; ++b) {
-        tally_.boxes[b].units.AddSingles(singles_[b].count, singles_[b].sumX, singles_[b].sumXX);
+        const BoxSums& sums = sums_[b];
+        BoxTally& t = tally_.boxes[b];
+        t.splits += static_cast<uint64_t>(sums.splits);
+        t.won += inMoney(sums.won);
+        t.lost += inMoney(sums.lost);
+        t.turnover += inMoney(sums.staked);
+        for (int bucket = 1; bucket <= BUCKET_COUNT; ++bucket) {
+            t.buckets[bucket - 1].result += inMoney(sums.buckets[bucket]);
+        }
+        for (int bin = CountBins::LOWEST; bin <= CountBins::HIGHEST; ++bin) {
+            const BinSums& in = sums.bins[bin - CountBins::LOWEST];
+            CountBin& out = t.betBins.At(bin);
+            out.rounds += static_cast<uint64_t>(in.rounds);
+            out.staked += inMoney(in.staked);
+            out.result += inMoney(in.result);
+            out.squares += squaredInMoney(in.squares);
+        }
+        t.units.AddSingles(static_cast<uint64_t>(sums.games),
+                           static_cast<double>(sums.won + sums.lost) * 0.5,
+                           static_cast<double>(sums.squares) * 0.25);
     }
     for (int box = 1; box <= BOX_COUNT; ++box) {
         BoxTally& t = tally_.boxes[box - 1];

@@ -19,7 +19,7 @@ inline constexpr std::array<const char*, BUCKET_COUNT> BUCKET_LABELS = {
 // Counted as steps past the buckets' bounds rather than by branches: the
 // count of each box is a coin toss for a branch predictor.
 template <typename Count>
-inline int CountBucketOfCount(const Count& z) {
+constexpr int CountBucketOfCount(const Count& z) {
     const int up = static_cast<int>(z >= 1) + static_cast<int>(z >= 3) + static_cast<int>(z >= 5) +
                    static_cast<int>(z >= 8);
     const int down = static_cast<int>(z <= -1) + static_cast<int>(z <= -3) +
@@ -35,8 +35,31 @@ inline int CountBucketOf(float z) {
     if (std::isnan(z)) return 0;
     return CountBucketOfCount(z);
 }
+namespace detail {
+// The buckets of every count a shoe of up to eight decks reaches, by decks
+// left and running count: eight decks hold 160 low and 160 high cards.
+inline constexpr int TABLED_RUNNING = 160;
+constexpr std::array<std::array<uint8_t, 2 * TABLED_RUNNING + 1>, 9> BuildBucketTable() {
+    std::array<std::array<uint8_t, 2 * TABLED_RUNNING + 1>, 9> table{};
+    for (int decks = 0; decks <= 8; ++decks) {
+        for (int running = -TABLED_RUNNING; running <= TABLED_RUNNING; ++running) {
+            table[decks][running + TABLED_RUNNING] =
+                static_cast<uint8_t>(CountBucketOfCount(CountRatio{running, decks}));
+        }
+    }
+    return table;
+}
+inline constexpr auto BUCKET_TABLE = BuildBucketTable();
+}  // namespace detail
+
+// Every box of every simulated round asks this: one look-up rather than the
+// eight comparisons, for the counts a shoe reaches.
 inline int CountBucketOf(CountRatio z) {
-    return CountBucketOfCount(z);
+    const uint32_t running = static_cast<uint32_t>(z.running + detail::TABLED_RUNNING);
+    if (running > 2 * detail::TABLED_RUNNING || static_cast<uint32_t>(z.decks) > 8) {
+        return CountBucketOfCount(z);
+    }
+    return detail::BUCKET_TABLE[z.decks][running];
 }
 
 struct TBucketStats {

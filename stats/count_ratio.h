@@ -14,20 +14,20 @@ struct CountRatio {
     int32_t running = 0;
     int32_t decks = 1;
 
-    int32_t Scaled(int32_t k) const { return decks > 0 ? k * decks : k; }
-    int32_t Numerator() const { return decks > 0 ? running : 2 * running; }
+    constexpr int32_t Scaled(int32_t k) const { return decks > 0 ? k * decks : k; }
+    constexpr int32_t Numerator() const { return decks > 0 ? running : 2 * running; }
 };
 
-inline bool operator>(CountRatio c, int32_t k) {
+constexpr bool operator>(CountRatio c, int32_t k) {
     return c.Numerator() > c.Scaled(k);
 }
-inline bool operator<(CountRatio c, int32_t k) {
+constexpr bool operator<(CountRatio c, int32_t k) {
     return c.Numerator() < c.Scaled(k);
 }
-inline bool operator>=(CountRatio c, int32_t k) {
+constexpr bool operator>=(CountRatio c, int32_t k) {
     return !(c < k);
 }
-inline bool operator<=(CountRatio c, int32_t k) {
+constexpr bool operator<=(CountRatio c, int32_t k) {
     return !(c > k);
 }
 

@@ -6,6 +6,8 @@
 #include <limits>
 #include <vector>
 
+#include "engine/relative_count.h"
+
 namespace tavexo {
 namespace {
 
@@ -42,6 +44,19 @@ TEST(CountBucketOf, BoundariesBelongToTheBucketFurtherFromZero) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(CountBucketOf(c.z), c.bucket) << c.z;
+    }
+}
+
+// The simulator finds the bucket from the count's parts, the table from the
+// float it shows; both must agree for every count a shoe reaches and beyond
+// (where the parts are compared instead of looked up).
+TEST(CountBucketOf, TheCountsPartsGiveTheBucketOfItsFloat) {
+    for (int32_t decks = 0; decks <= 8; ++decks) {
+        for (int32_t running = -200; running <= 200; ++running) {
+            const CountRatio ratio{running, decks};
+            ASSERT_EQ(CountBucketOf(ratio), CountBucketOf(RelativeCountOf(ratio)))
+                << running << " over " << decks << " decks";
+        }
     }
 }
 
