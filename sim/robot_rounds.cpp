@@ -50,7 +50,7 @@ class RobotRounds {
             OpeningDeal();
             const int dealerValue = dealer_.UpCardValue();
             for (int box = 1; box <= boxCount_; ++box) {
-                if (Box(box).InRound()) PlayTurn(Box(box), dealerValue);
+                if (Box(box).inPlay) PlayTurn(Box(box), dealerValue);
             }
             DealerTurn();
             Settle(round);
@@ -121,7 +121,8 @@ class RobotRounds {
 
     void OpeningDeal() {
         for (int box = 1; box <= boxCount_; ++box) {
-            Box(box).ClearForNewRound();
+            TPlayerBox& b = Box(box);
+            if (b.inPlay) ClearForNewRound(b);
         }
         dealer_.cardCount = 0;
         dealer_.total = 0;
@@ -140,6 +141,25 @@ class RobotRounds {
             // as its second before any decision.
             snapshots_[box - 1] = Ratio();
         }
+    }
+
+    // As TPlayerBox::ClearForNewRound, without what only the table window
+    // reads (its buttons) and without wiping the cards: a robot round reads
+    // a hand's cards only below its count.
+    static void ClearForNewRound(TPlayerBox& b) {
+        b.decisions.Clear();
+        for (THand& h : b.hands) {
+            h.cardCount = 0;
+            h.doubled = false;
+            h.total = 0;
+            h.soft = false;
+        }
+        b.turnDone = false;
+        b.isSplit = false;
+        b.onSecondHand = false;
+        b.natural = false;
+        b.surrendered = false;
+        b.insuranceCount = 0;
     }
 
     // Every card of a box passes here: by reference and inlined, with no
@@ -188,21 +208,24 @@ class RobotRounds {
 
     // The strategy robot's order of questions, as StrategyRobot plays it.
     void RobotPlay(TPlayerBox& b, int dealerValue) {
-        if (ShouldSurrender(b, dealerValue, b.isSoft, Context())) {
+        // No card comes before the split or double question: all four see
+        // one count.
+        const StrategyContext first = Context();
+        if (ShouldSurrender(b, dealerValue, b.isSoft, first)) {
             DoSurrender(b);
             return;
         }
         // As the table's robot: what the capital does not cover is played as
         // if the table did not allow it.
-        if (dealerValue == 11 && b.CanAfford(Action::Insure) && ShouldInsure(Context())) {
+        if (dealerValue == 11 && b.CanAfford(Action::Insure) && ShouldInsure(first)) {
             DoInsure(b);
         }
 
         const int hand = b.HandInPlay();
-        if (b.CanAfford(Action::Split) && ShouldSplit(b, dealerValue, Context())) {
+        if (b.CanAfford(Action::Split) && ShouldSplit(b, dealerValue, first)) {
             DoSplit(b);
         } else if (b.CanAfford(Action::Double) &&
-                   ShouldDouble(b, hand, dealerValue, b.isSoft, Context())) {
+                   ShouldDouble(b, hand, dealerValue, b.isSoft, first)) {
             DoDouble(b, b.HandInPlay());
         }
         if (b.Hand(hand).doubled) return;
@@ -298,7 +321,7 @@ class RobotRounds {
         const int dealerBucket = CountBucketOf(dealerSnapshot_);
         for (int box = 1; box <= boxCount_; ++box) {
             TPlayerBox& b = Box(box);
-            if (!b.InRound()) continue;
+            if (!b.inPlay) continue;
             const int bucket = CountBucketOf(snapshots_[box - 1]);
             if (tracing_) {
                 b.countSnapshot = RelativeCountOf(snapshots_[box - 1]);
@@ -337,14 +360,9 @@ class RobotRounds {
         }
     }
 
+    // The stakes need no clearing: the next bets set them, and a box that
+    // cannot bet is out of play for good.
     void EndOfRound() {
-        for (int box = 1; box <= boxCount_; ++box) {
-            TPlayerBox& b = Box(box);
-            if (!b.inPlay || b.hands[0].stake <= 0.0f) continue;
-            b.hands[0].stake = 0.0f;
-            b.hands[1].stake = 0.0f;
-            b.insuranceCount = 0;
-        }
         if (shoe_.position > shoe_.cutPosition) NewShoe();
     }
 
