@@ -33,8 +33,10 @@ class BlockTally {
         if (trace_ != nullptr) AppendShoeLine(*trace_, shoe);
     }
 
-    // `round` counts from 1 within the block; `b` is the box as paid.
-    void BoxSettled(int round, const TPlayerBox& b, const TDealerHand& dealer,
+    // `round` counts from 1 within the block; `b` is the box as paid. Every
+    // settled box of the robot rounds passes here: inlined into their loop,
+    // with the trace out of line.
+    [[gnu::always_inline]] void BoxSettled(int round, const TPlayerBox& b, const TDealerHand& dealer,
                     const TBoxSettlement& s) {
         if (round != currentRound_) {
             EndRound();
@@ -72,12 +74,7 @@ class BlockTally {
         }
         roundHalves_ += half;
         roundGames_ += 1;
-        if (trace_ != nullptr) {
-            AppendBoxLine(*trace_, roundOffset_ + round, b, dealer, s);
-            if (traceChunks_ != nullptr && trace_->size() >= TRACE_CHUNK_BYTES) {
-                traceChunks_->TakeChunk(*trace_);
-            }
-        }
+        if (trace_ != nullptr) TraceBox(round, b, dealer, s);
     }
 
     // Closes the last round, hands the boxes' sums over and takes the
@@ -86,6 +83,14 @@ class BlockTally {
     void EndBlock(const BucketTable& stats);
 
   private:
+    [[gnu::noinline]] void TraceBox(int round, const TPlayerBox& b, const TDealerHand& dealer,
+                                    const TBoxSettlement& s) {
+        AppendBoxLine(*trace_, roundOffset_ + round, b, dealer, s);
+        if (traceChunks_ != nullptr && trace_->size() >= TRACE_CHUNK_BYTES) {
+            traceChunks_->TakeChunk(*trace_);
+        }
+    }
+
     void EndRound() {
         if (roundGames_ == 0) return;
         tally_.roundResults.Add(static_cast<double>(roundHalves_) * 0.5, roundGames_);
