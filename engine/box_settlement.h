@@ -7,11 +7,21 @@
 
 namespace tavexo {
 
+// A box's settlement in whole half stakes of hand 1: what its hands and
+// insurance pay back, what the round staked (insurance included) and the
+// round's result.
+struct BoxHalfStakes {
+    int32_t back = 0;
+    int32_t staked = 0;
+    int32_t net = 0;
+};
+
 // What one box's settlement moved: the round's stake (insurance included)
-// and its result in money.
+// and its result in money, and both in half stakes.
 struct BoxPayout {
     float roundStake = 0.0f;
     float result = 0.0f;
+    BoxHalfStakes halves;
 };
 
 // How a settlement counts in the statistics, as three small keys: each hand,
@@ -94,25 +104,24 @@ inline void CountDealerKey(int key, uint32_t times, TBucketStats& d) {
     if ((key & 1) != 0) d.dealerBusts += times;
 }
 
-// Pays a box's hands and insurance against the dealer's final hand, adds the
-// round's stake to the box's turnover, clears its surrender and natural
-// flags, and gives the keys by which the statistics count the settlement.
+// What a box's hands and insurance pay against the dealer's final hand, in
+// half stakes, and the keys by which the statistics count the settlement.
 // The one place that knows what a hand pays; every box of every round passes
 // here, in the table and in the simulator, so it lives in the header.
-inline BoxPayout PayBoxMoney(TPlayerBox& b, const TDealerHand& dealer, SettlementKeys& keys) {
-    const float before = b.capital;
+inline BoxHalfStakes SettleInHalfStakes(const TPlayerBox& b, const TDealerHand& dealer,
+                                        SettlementKeys& keys) {
     const int dealerTotal = dealer.total;
     const bool dealerBlackjack = dealer.isBlackjack;
     const bool dealerBust = dealerTotal > 21;
-    const float s1 = b.hands[0].stake;
     const int handCount = b.isSplit ? 2 : 1;
     keys.hands = {NO_HAND, NO_HAND};
+    BoxHalfStakes halves;
 
     if (!b.surrendered) {
         // Each hand ends in exactly one of five outcomes. They are told apart
         // by flags rather than branches: which one it is depends on the cards
         // and defeats any branch prediction, and every box passes here.
-        const float naturalFactor = dealerBlackjack ? 1.0f : 2.5f;  // stake back, or 3:2
+        const int naturalBack = dealerBlackjack ? 2 : 5;  // the stake back, or 3:2
         for (int hand = 1; hand <= handCount; ++hand) {
             const THand& h = b.Hand(hand);
             const int t = h.total;
@@ -124,40 +133,47 @@ inline BoxPayout PayBoxMoney(TPlayerBox& b, const TDealerHand& dealer, Settlemen
             const bool won = !bust && !natural && beats;
             const bool pushed = !bust && !natural && !beats && ties;
             const bool lost = !bust && !natural && !beats && !ties;
-            b.natural = b.natural && !natural;
             const int outcome = static_cast<int>(natural) * Natural + static_cast<int>(won) * Won +
                                 static_cast<int>(pushed) * Pushed + static_cast<int>(lost) * Lost;
             keys.hands[hand - 1] = static_cast<uint8_t>(
                 outcome * 4 + static_cast<int>(h.doubled) * 2 + static_cast<int>(b.isSplit));
-            // Exactly one term is not zero, so the sum is that term exactly.
-            const float factor = static_cast<float>(natural) * naturalFactor +
-                                 static_cast<float>(won) * 2.0f + static_cast<float>(pushed);
-            // A doubled hand pays nothing, two or four stakes.
-            b.capital += factor * h.stake * (h.doubled ? 2.0f : 1.0f);
+            // Exactly one term is not zero. A doubled hand pays nothing, two
+            // or four stakes.
+            const int back = static_cast<int>(natural) * naturalBack + static_cast<int>(won) * 4 +
+                             static_cast<int>(pushed) * 2;
+            halves.back += back << static_cast<int>(h.doubled);
+            halves.staked += 2 << static_cast<int>(h.doubled);
         }
+    } else {
+        halves.staked = 2;  // half of it came back at the surrender
     }
 
+    // Insurance costs half a stake and pays 2:1.
+    halves.back += dealerBlackjack ? 3 * b.insuranceCount : 0;
+    halves.staked += b.insuranceCount;
+    halves.net = b.surrendered ? -1 : halves.back - halves.staked;
     const bool insured = b.insuranceCount > 0;
-    if (dealerBlackjack) b.capital += static_cast<float>(b.insuranceCount) * 1.5f * s1;
     keys.box = static_cast<uint8_t>((b.surrendered ? (dealerBust ? 2 : 1) : 0) * 3 +
                                     (insured ? (dealerBlackjack ? 1 : 2) : 0));
     keys.dealer =
         static_cast<uint8_t>(static_cast<int>(dealerBlackjack) * 2 + static_cast<int>(dealerBust));
+    return halves;
+}
 
-    int doubledHands = 0;
-    for (int hand = 1; hand <= handCount; ++hand) doubledHands += b.Hand(hand).doubled ? 1 : 0;
-    const float roundStake = s1 * static_cast<float>(handCount + doubledHands) +
-                             static_cast<float>(b.insuranceCount) * s1 / 2.0f;
+// Pays a box as SettleInHalfStakes counts it, adds the round's stake to the
+// box's turnover and clears its surrender and natural flags. Half a stake is
+// a float held exactly, and so is every multiple of it a round reaches: the
+// result is exact even where the capital is too large for its float to hold
+// every half stake.
+inline BoxPayout PayBoxMoney(TPlayerBox& b, const TDealerHand& dealer, SettlementKeys& keys) {
+    const BoxHalfStakes halves = SettleInHalfStakes(b, dealer, keys);
+    const float halfStake = b.hands[0].stake / 2.0f;
+    b.capital += static_cast<float>(halves.back) * halfStake;
+    const float roundStake = static_cast<float>(halves.staked) * halfStake;
     b.turnover += roundStake;
-
-    float result;
-    if (b.surrendered) {
-        result = -(s1 / 2.0f);
-        b.surrendered = false;
-    } else {
-        result = b.capital - before - roundStake;
-    }
-    return BoxPayout{roundStake, result};
+    b.surrendered = false;
+    b.natural = false;
+    return BoxPayout{roundStake, static_cast<float>(halves.net) * halfStake, halves};
 }
 
 // Pays a box as PayBoxMoney does and counts the outcomes at once: `own` is

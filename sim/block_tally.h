@@ -33,22 +33,29 @@ class BlockTally {
         if (trace_ != nullptr) AppendShoeLine(*trace_, shoe);
     }
 
-    // `round` counts from 1 within the block; `b` is the box as paid. Every
-    // settled box of the robot rounds passes here: inlined into their loop,
-    // with the trace out of line.
-    [[gnu::always_inline]] void BoxSettled(int round, const TPlayerBox& b, const TDealerHand& dealer,
+    // `round` counts from 1 within the block; `b` is the box as paid.
+    void BoxSettled(int round, const TPlayerBox& b, const TDealerHand& dealer,
                     const TBoxSettlement& s) {
+        // Every stake and result is a whole number of half units, held
+        // exactly by the engine's floats within the simulator's limits of
+        // capital and unit.
+        BoxSettledInHalfUnits(round, b, dealer, s, std::lrint(s.result * halvesPerMoney_),
+                              std::lrint(s.stake * halvesPerMoney_));
+    }
+
+    // BoxSettled for a caller that knows the result and the stake in half
+    // units. Every settled box of the robot rounds passes here: inlined into
+    // their loop, with the trace out of line. Summed as whole numbers, the
+    // money follows at the end of the block, equal to the sum of the doubles
+    // and cheaper than summing them one box at a time.
+    [[gnu::always_inline]] void BoxSettledInHalfUnits(int round, const TPlayerBox& b,
+                                                      const TDealerHand& dealer,
+                                                      const TBoxSettlement& s, int64_t half,
+                                                      int64_t staked) {
         if (round != currentRound_) {
             EndRound();
             currentRound_ = round;
         }
-        // Every stake and result is a whole number of half units, held
-        // exactly by the engine's floats within the simulator's limits of
-        // capital and unit: summed as whole numbers, the money follows at
-        // the end of the block, equal to the sum of the doubles and cheaper
-        // than summing them one box at a time.
-        const int64_t half = std::lrint(s.result * halvesPerMoney_);
-        const int64_t staked = std::lrint(s.stake * halvesPerMoney_);
         BoxSums& sums = sums_[s.box - 1];
         sums.splits += b.isSplit ? 1 : 0;
         // Selected rather than branched on: a box wins or loses at random.

@@ -335,9 +335,11 @@ class RobotRounds {
             own.hands[keys.hands[1]] += 1;
             own.boxes[keys.box] += 1;
             keyCounts_[box - 1][dealerBucket].dealer[keys.dealer] += 1;
-            tally_.BoxSettled(
+            // A stake of whole units: half stakes times units are half units.
+            tally_.BoxSettledInHalfUnits(
                 round, b, dealer_,
-                TBoxSettlement{box, paid.result, paid.roundStake, surrendered, bucket, betCount_});
+                TBoxSettlement{box, paid.result, paid.roundStake, surrendered, bucket, betCount_},
+                int64_t{paid.halves.net} * b.units, int64_t{paid.halves.staked} * b.units);
             b.hands[0].doubled = false;
             b.hands[1].doubled = false;
         }
