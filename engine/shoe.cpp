@@ -25,6 +25,15 @@ uint64_t EntropySeed() {
 // Every product of up to six bounds of a shoe (416^6) lies below 2^53, so a
 // low part at or above 2^53 passes without the division that gives the
 // exact limit.
+// 2^64 mod (n (n - 1) ... (n - k + 1)): one draw in 2048 needs it, so it
+// stays out of the loop, whose division would otherwise be worked out for
+// every draw.
+[[gnu::noinline, gnu::cold]] uint64_t ExactLimit(uint64_t n, uint64_t k) {
+    uint64_t product = n;
+    for (uint64_t t = 1; t < k; ++t) product *= n - t;
+    return (0 - product) % product;
+}
+
 template <typename Generator>
 inline void ShuffleSteps(CardCode* cards, uint64_t n, uint64_t k, Generator& rng) {
     using Uint128 = unsigned __int128;
@@ -37,10 +46,8 @@ inline void ShuffleSteps(CardCode* cards, uint64_t n, uint64_t k, Generator& rng
             indices[t] = static_cast<uint64_t>(m >> 64);
             low = static_cast<uint64_t>(m);
         }
-        if (low >= ALWAYS_ABOVE_LIMIT) break;
-        uint64_t product = n;
-        for (uint64_t t = 1; t < k; ++t) product *= n - t;
-        if (low >= (0 - product) % product) break;  // 2^64 mod product
+        if (low >= ALWAYS_ABOVE_LIMIT) [[likely]] break;
+        if (low >= ExactLimit(n, k)) break;
     }
     for (uint64_t t = 0; t < k; ++t) std::swap(cards[n - 1 - t], cards[indices[t]]);
 }
