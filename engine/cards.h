@@ -102,17 +102,19 @@ constexpr HandTotal AddCard(HandTotal before, int value) {
     return HandTotal{hard + (soft ? 10 : 0), soft};
 }
 
-// AddCard for every total below 32, hard and soft, and every card code
-// (0 is no card and adds nothing), the result packed as total + 64 * soft.
-// A hand draws only below 21, so its totals stay inside.
+// AddCard for every total below 32, hard and soft, and every hard value of
+// a card (0 adds nothing), the result packed as total + 64 * soft. A hand
+// draws only below 21, so its totals stay inside.
 inline constexpr int TABLED_TOTALS = 32;
-constexpr std::array<std::array<uint8_t, CARDS_PER_DECK + 1>, 2 * TABLED_TOTALS> BuildNextTotals() {
-    std::array<std::array<uint8_t, CARDS_PER_DECK + 1>, 2 * TABLED_TOTALS> next{};
+inline constexpr int HIGHEST_HARD_VALUE = 10;
+constexpr std::array<std::array<uint8_t, HIGHEST_HARD_VALUE + 1>, 2 * TABLED_TOTALS>
+BuildNextTotals() {
+    std::array<std::array<uint8_t, HIGHEST_HARD_VALUE + 1>, 2 * TABLED_TOTALS> next{};
     for (int soft = 0; soft <= 1; ++soft) {
         for (int total = 0; total < TABLED_TOTALS; ++total) {
-            for (int code = 0; code <= CARDS_PER_DECK; ++code) {
-                const HandTotal t = AddCard(HandTotal{total, soft == 1}, HARD_VALUES[code]);
-                next[soft * TABLED_TOTALS + total][code] =
+            for (int value = 0; value <= HIGHEST_HARD_VALUE; ++value) {
+                const HandTotal t = AddCard(HandTotal{total, soft == 1}, value);
+                next[soft * TABLED_TOTALS + total][value] =
                     static_cast<uint8_t>(t.total + (t.soft ? 64 : 0));
             }
         }
@@ -122,17 +124,46 @@ constexpr std::array<std::array<uint8_t, CARDS_PER_DECK + 1>, 2 * TABLED_TOTALS>
 inline constexpr auto NEXT_TOTALS = BuildNextTotals();
 }  // namespace detail
 
-// Adds `code` to a hand whose total so far is `before`. Every card of every
-// round passes here: one look-up in a table drawn from the rule above
-// instead of the arithmetic, whose steps depend on one another.
-inline HandTotal WithCard(HandTotal before, CardCode code) {
-    const uint32_t card = static_cast<uint32_t>(code) <= CARDS_PER_DECK ? code : 0;
+// Adds a card of `hardValue` (the ace as 1; 0 adds nothing) to a hand whose
+// total so far is `before`. Every card of every round passes here: one
+// look-up in a table drawn from the rule above instead of the arithmetic,
+// whose steps depend on one another.
+inline HandTotal WithHardValue(HandTotal before, int hardValue) {
     if (static_cast<uint32_t>(before.total) >= detail::TABLED_TOTALS) {
-        return detail::AddCard(before, detail::HARD_VALUES[card]);
+        return detail::AddCard(before, hardValue);
     }
     const int next = detail::NEXT_TOTALS[static_cast<int>(before.soft) * detail::TABLED_TOTALS +
-                                         before.total][card];
+                                         before.total][hardValue];
     return HandTotal{next & 63, next >= 64};
+}
+
+// Adds `code` to a hand whose total so far is `before`; a code that is no
+// card adds nothing.
+inline HandTotal WithCard(HandTotal before, CardCode code) {
+    return WithHardValue(before, CardHardValue(code));
+}
+
+// A card's hard value and Hi-Lo value in one look-up, for the simulator's
+// per-card path.
+struct CardPoints {
+    uint8_t hard = 0;
+    int8_t count = 0;
+};
+namespace detail {
+constexpr std::array<CardPoints, CARDS_PER_DECK + 1> BuildCardPoints() {
+    std::array<CardPoints, CARDS_PER_DECK + 1> points{};
+    for (int code = 1; code <= CARDS_PER_DECK; ++code) {
+        points[code] =
+            CardPoints{HARD_VALUES[code], static_cast<int8_t>(CARD_TABLE[code - 1].countValue)};
+    }
+    return points;
+}
+inline constexpr std::array<CardPoints, CARDS_PER_DECK + 1> CARD_POINTS = BuildCardPoints();
+}  // namespace detail
+
+// Code 0 (no card) has no points.
+inline CardPoints PointsOf(CardCode code) {
+    return detail::CARD_POINTS[static_cast<uint32_t>(code) <= CARDS_PER_DECK ? code : 0];
 }
 
 }  // namespace tavexo

@@ -46,7 +46,8 @@ inline void ShuffleSteps(CardCode* cards, uint64_t n, uint64_t k, Generator& rng
             indices[t] = static_cast<uint64_t>(m >> 64);
             low = static_cast<uint64_t>(m);
         }
-        if (low >= ALWAYS_ABOVE_LIMIT) [[likely]] break;
+        if (low >= ALWAYS_ABOVE_LIMIT) [[likely]]
+            break;
         if (low >= ExactLimit(n, k)) break;
     }
     for (uint64_t t = 0; t < k; ++t) std::swap(cards[n - 1 - t], cards[indices[t]]);

@@ -105,6 +105,7 @@ class RobotRounds {
             if (stake > 0.0f) {
                 b.capital -= b.hands[0].stake;
                 ++placed;
+                ClearForNewRound(b);
             }
         }
         return placed;
@@ -119,22 +120,20 @@ class RobotRounds {
         b.hands[0].stake = b.StakeOfUnits(b.units);
     }
 
+    // The boxes in play after the bets take part: a robot always bets by
+    // itself.
     void OpeningDeal() {
-        for (int box = 1; box <= boxCount_; ++box) {
-            TPlayerBox& b = Box(box);
-            if (b.inPlay) ClearForNewRound(b);
-        }
         dealer_.cardCount = 0;
         dealer_.total = 0;
         dealer_.isBlackjack = false;
         for (int box = 1; box <= boxCount_; ++box) {
             TPlayerBox& b = Box(box);
-            if (b.TakesPart()) DealTo(b, b.hands[0]);
+            if (b.inPlay) DealTo(b, b.hands[0]);
         }
         DealToDealer();
         for (int box = 1; box <= boxCount_; ++box) {
             TPlayerBox& b = Box(box);
-            if (!b.TakesPart()) continue;
+            if (!b.inPlay) continue;
             DealTo(b, b.hands[0]);
             // The count at the box's own second card, for its statistics
             // bucket; the table takes it there, the one card dealt to hand 1
@@ -168,8 +167,9 @@ class RobotRounds {
         if (h.cardCount >= MAX_HAND_CARDS) return;
         const CardCode code = DrawCard();
         h.cards[h.cardCount++] = code;
-        runningCount_ += CardCountValue(code);
-        const HandTotal t = WithCard(HandTotal{h.total, h.soft}, code);
+        const CardPoints points = PointsOf(code);
+        runningCount_ += points.count;
+        const HandTotal t = WithHardValue(HandTotal{h.total, h.soft}, points.hard);
         h.total = t.total;
         h.soft = t.soft;
         b.isSoft = t.soft;
@@ -186,8 +186,10 @@ class RobotRounds {
             dealerSnapshot_ = CountRatioAt(runningCount_, shoe_.total - shoe_.position + 1);
         }
         dealer_.cards[dealer_.cardCount - 1] = code;
-        runningCount_ += CardCountValue(code);
-        dealerTotal_ = WithCard(dealer_.cardCount == 1 ? HandTotal{} : dealerTotal_, code);
+        const CardPoints points = PointsOf(code);
+        runningCount_ += points.count;
+        dealerTotal_ =
+            WithHardValue(dealer_.cardCount == 1 ? HandTotal{} : dealerTotal_, points.hard);
         return dealerTotal_.total;
     }
 

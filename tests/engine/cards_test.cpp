@@ -63,7 +63,13 @@ TEST(CardTable, ValuesCountsAndSuitsOfEveryCode) {
             EXPECT_EQ(count, rank <= 6 ? 1 : 0);
         }
         EXPECT_EQ(CardSuit(code), (code - 1) / 13 + 1);
+        // The simulator's packed look-up says the same.
+        EXPECT_EQ(PointsOf(code).hard, rank == 1 ? 1 : value);
+        EXPECT_EQ(PointsOf(code).count, count);
     }
+    EXPECT_EQ(PointsOf(0).hard, 0);
+    EXPECT_EQ(PointsOf(0).count, 0);
+    EXPECT_EQ(PointsOf(53).hard, 0);
 }
 
 TEST(CardText, NamesByRank) {
