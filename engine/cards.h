@@ -38,8 +38,22 @@ inline constexpr std::array<TCardInfo, CARDS_PER_DECK> CARD_TABLE = detail::Buil
 inline constexpr std::array<const char*, 14> RANK_NAMES = {"",  "As", "2", "3",  "4", "5", "6",
                                                            "7", "8",  "9", "10", "B", "D", "K"};
 
+namespace detail {
+// Point values as bytes indexed by the code itself: every decision asks
+// for them.
+constexpr std::array<uint8_t, CARDS_PER_DECK + 1> BuildPointValues() {
+    std::array<uint8_t, CARDS_PER_DECK + 1> values{};
+    for (int code = 1; code <= CARDS_PER_DECK; ++code) {
+        values[code] = static_cast<uint8_t>(CARD_TABLE[code - 1].value);
+    }
+    return values;
+}
+inline constexpr std::array<uint8_t, CARDS_PER_DECK + 1> POINT_VALUES = BuildPointValues();
+}  // namespace detail
+
+// `code` must be a card (1 .. 52).
 inline int CardValue(CardCode code) {
-    return CARD_TABLE[code - 1].value;
+    return detail::POINT_VALUES[code];
 }
 inline int CardCountValue(CardCode code) {
     return CARD_TABLE[code - 1].countValue;
