@@ -6,18 +6,12 @@ namespace tavexo {
 
 namespace {
 
-// The surrender, double and hit questions look their entry up by the kind of hand,
-// its total and the dealer's card in one step, in tables drawn from the
-// index tables when the program is built. A hand that the rules never let
-// act (or always let act) gets an entry beyond every count a shoe reaches,
-// so the comparison gives the fixed answer; the lookup saves the chain of
-// range checks, whose outcome depends on the cards and cannot be predicted.
-constexpr int32_t BEYOND_EVERY_COUNT = 1000000;
-constexpr int MAX_KEYED_TOTAL = 21;
-constexpr int HARD_HAND = 0;
-constexpr int SOFT_HAND = 1;
-constexpr int PAIR_OF_SEVENS = 2;  // and PAIR_OF_SEVENS + 1 for eights
-using EntryGrid = std::array<std::array<int32_t, 12>, MAX_KEYED_TOTAL + 1>;
+using detail::BEYOND_EVERY_COUNT;
+using detail::EntryGrid;
+using detail::HARD_HAND;
+using detail::MAX_KEYED_TOTAL;
+using detail::PAIR_OF_SEVENS;
+using detail::SOFT_HAND;
 
 // Surrender while the count is above the entry: only a hard 12..16, a soft
 // 13..16, or a pair of sevens or eights, against a dealer's 8 to ace.
@@ -62,45 +56,8 @@ constexpr std::array<EntryGrid, 2> BuildHitEntries() {
     return entries;
 }
 
-// Double while the count is above the entry, by the rule "Verdoppeln", by
-// whether the hand is judged as soft (soft hands with soft doubling
-// allowed), and by the stored total.
-constexpr int DOUBLE_RULES = static_cast<int>(DoubleTotalSets.size());
-constexpr std::array<std::array<EntryGrid, 2>, DOUBLE_RULES> BuildDoubleEntries() {
-    std::array<std::array<EntryGrid, 2>, DOUBLE_RULES> entries{};
-    for (int choice = 0; choice < DOUBLE_RULES; ++choice) {
-        for (int softPath = 0; softPath <= 1; ++softPath) {
-            for (int total = 0; total <= MAX_KEYED_TOTAL; ++total) {
-                // A soft hand may also double on its low total, the ace
-                // counted as 1: under "9, 10 oder 11" an ace and an 8 (soft
-                // 19) counts as 9.
-                const bool allowed = IsDoubleTotal(choice, total) ||
-                                     (softPath == 1 && IsDoubleTotal(choice, total - 10));
-                for (int dealer = 0; dealer < 12; ++dealer) {
-                    int32_t entry = BEYOND_EVERY_COUNT;
-                    if (allowed && dealer >= 2) {
-                        if (softPath == 1) {
-                            // Two aces (soft 12) are never doubled.
-                            if (total >= SoftDoubleIndex.firstRow &&
-                                total <= SoftDoubleIndex.lastRow) {
-                                entry = SoftDoubleIndex.At(total, dealer);
-                            }
-                        } else if (total >= HardDoubleIndex.firstRow &&
-                                   total <= HardDoubleIndex.lastRow) {
-                            entry = HardDoubleIndex.At(total, dealer);
-                        }
-                    }
-                    entries[choice][softPath][total][dealer] = entry;
-                }
-            }
-        }
-    }
-    return entries;
-}
-
 constexpr std::array<EntryGrid, 4> SURRENDER_ENTRIES = BuildSurrenderEntries();
 constexpr std::array<EntryGrid, 2> HIT_ENTRIES = BuildHitEntries();
-constexpr std::array<std::array<EntryGrid, 2>, DOUBLE_RULES> DOUBLE_ENTRIES = BuildDoubleEntries();
 
 }  // namespace
 
@@ -117,22 +74,6 @@ bool ShouldSplit(const TPlayerBox& box, int dealerValue, const StrategyContext& 
     const int first = CardValue(hand.cards[0]);
     if (first != CardValue(hand.cards[1])) return false;
     return CountAbove(context, SplitIndex.At(first, dealerValue));
-}
-
-bool ShouldDouble(const TPlayerBox& box, int hand, int dealerValue, bool soft,
-                  const StrategyContext& context) {
-    const THand& h = box.Hand(hand);
-    if (h.cardCount != 2) return false;
-    const int total = h.total;
-    const int choice = context.rules.doubleChoice;
-    // A rule index outside the four (a hand-edited settings file) allows no
-    // double at all.
-    if (choice < 0 || choice >= DOUBLE_RULES || total < 0 || total > MAX_KEYED_TOTAL ||
-        dealerValue < 2 || dealerValue > 11) {
-        return false;
-    }
-    const bool softPath = soft && context.rules.softDouble;
-    return CountAbove(context, DOUBLE_ENTRIES[choice][softPath ? 1 : 0][total][dealerValue]);
 }
 
 bool ShouldSurrender(const TPlayerBox& box, int dealerValue, bool soft,
