@@ -175,9 +175,10 @@ constexpr std::array<CardPoints, CARDS_PER_DECK + 1> BuildCardPoints() {
 inline constexpr std::array<CardPoints, CARDS_PER_DECK + 1> CARD_POINTS = BuildCardPoints();
 }  // namespace detail
 
-// Code 0 (no card) has no points.
+// `code` must be a card (1 .. 52) or 0, which has no points: the shoe holds
+// only cards.
 inline CardPoints PointsOf(CardCode code) {
-    return detail::CARD_POINTS[static_cast<uint32_t>(code) <= CARDS_PER_DECK ? code : 0];
+    return detail::CARD_POINTS[code];
 }
 
 }  // namespace tavexo

@@ -39,25 +39,24 @@ class BlockTally {
         // Every stake and result is a whole number of half units, held
         // exactly by the engine's floats within the simulator's limits of
         // capital and unit.
-        BoxSettledInHalfUnits(round, b, dealer, s, std::lrint(s.result * halvesPerMoney_),
-                              std::lrint(s.stake * halvesPerMoney_));
+        CountBox(round, s.box, s.bucket, s.betCount, b.isSplit,
+                 std::lrint(s.result * halvesPerMoney_), std::lrint(s.stake * halvesPerMoney_));
+        if (trace_ != nullptr) TraceBox(round, b, dealer, s);
     }
 
-    // BoxSettled for a caller that knows the result and the stake in half
-    // units. Every settled box of the robot rounds passes here: inlined into
-    // their loop, with the trace out of line. Summed as whole numbers, the
-    // money follows at the end of the block, equal to the sum of the doubles
-    // and cheaper than summing them one box at a time.
-    [[gnu::always_inline]] void BoxSettledInHalfUnits(int round, const TPlayerBox& b,
-                                                      const TDealerHand& dealer,
-                                                      const TBoxSettlement& s, int64_t half,
-                                                      int64_t staked) {
+    // BoxSettled without the trace, for a caller that knows the result and
+    // the stake in half units. Every settled box of the robot rounds passes
+    // here, inlined into their loop. Summed as whole numbers, the money
+    // follows at the end of the block, equal to the sum of the doubles and
+    // cheaper than summing them one box at a time.
+    [[gnu::always_inline]] void CountBox(int round, int box, int bucket, float betCount, bool split,
+                                         int64_t half, int64_t staked) {
         if (round != currentRound_) {
             EndRound();
             currentRound_ = round;
         }
-        BoxSums& sums = sums_[s.box - 1];
-        sums.splits += b.isSplit ? 1 : 0;
+        BoxSums& sums = sums_[box - 1];
+        sums.splits += split ? 1 : 0;
         // Selected rather than branched on: a box wins or loses at random.
         const bool won = half >= 0;
         sums.won += won ? half : 0;
@@ -65,12 +64,12 @@ class BlockTally {
         sums.staked += staked;
         sums.games += 1;
         sums.squares += half * half;
-        sums.buckets[s.bucket] += half;
-        tally_.boxes[s.box - 1].results.AddHalfUnits(half);
+        sums.buckets[bucket] += half;
+        tally_.boxes[box - 1].results.AddHalfUnits(half);
         // All boxes of a round bet at one count: its bin is found once.
-        if (s.betCount != binCount_ || !binKnown_) {
-            binCount_ = s.betCount;
-            binKnown_ = CountBins::BinOf(s.betCount, bin_);
+        if (betCount != binCount_ || !binKnown_) {
+            binCount_ = betCount;
+            binKnown_ = CountBins::BinOf(betCount, bin_);
         }
         if (binKnown_) {
             BinSums& bin = sums.bins[bin_ - CountBins::LOWEST];
@@ -81,7 +80,6 @@ class BlockTally {
         }
         roundHalves_ += half;
         roundGames_ += 1;
-        if (trace_ != nullptr) TraceBox(round, b, dealer, s);
     }
 
     // Closes the last round, hands the boxes' sums over and takes the
@@ -89,7 +87,7 @@ class BlockTally {
     // at the end of the block.
     void EndBlock(const BucketTable& stats);
 
-  private:
+    // Writes a counted box's line of the trace, when there is one.
     [[gnu::noinline]] void TraceBox(int round, const TPlayerBox& b, const TDealerHand& dealer,
                                     const TBoxSettlement& s) {
         AppendBoxLine(*trace_, roundOffset_ + round, b, dealer, s);
@@ -98,6 +96,7 @@ class BlockTally {
         }
     }
 
+  private:
     void EndRound() {
         if (roundGames_ == 0) return;
         tally_.roundResults.Add(static_cast<double>(roundHalves_) * 0.5, roundGames_);

@@ -338,10 +338,14 @@ class RobotRounds {
             own.boxes[keys.box] += 1;
             keyCounts_[box - 1][dealerBucket].dealer[keys.dealer] += 1;
             // A stake of whole units: half stakes times units are half units.
-            tally_.BoxSettledInHalfUnits(
-                round, b, dealer_,
-                TBoxSettlement{box, paid.result, paid.roundStake, surrendered, bucket, betCount_},
-                int64_t{paid.halves.net} * b.units, int64_t{paid.halves.staked} * b.units);
+            tally_.CountBox(round, box, bucket, betCount_, b.isSplit,
+                            int64_t{paid.halves.net} * b.units,
+                            int64_t{paid.halves.staked} * b.units);
+            if (tracing_) {
+                tally_.TraceBox(round, b, dealer_,
+                                TBoxSettlement{box, paid.result, paid.roundStake, surrendered,
+                                               bucket, betCount_});
+            }
             b.hands[0].doubled = false;
             b.hands[1].doubled = false;
         }
