@@ -143,7 +143,7 @@ inline constexpr auto NEXT_TOTALS = BuildNextTotals();
 // look-up in a table drawn from the rule above instead of the arithmetic,
 // whose steps depend on one another.
 inline HandTotal WithHardValue(HandTotal before, int hardValue) {
-    if (static_cast<uint32_t>(before.total) >= detail::TABLED_TOTALS) {
+    if (static_cast<uint32_t>(before.total) >= detail::TABLED_TOTALS) [[unlikely]] {
         return detail::AddCard(before, hardValue);
     }
     const int next = detail::NEXT_TOTALS[static_cast<int>(before.soft) * detail::TABLED_TOTALS +
