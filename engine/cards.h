@@ -38,25 +38,40 @@ inline constexpr std::array<TCardInfo, CARDS_PER_DECK> CARD_TABLE = detail::Buil
 inline constexpr std::array<const char*, 14> RANK_NAMES = {"",  "As", "2", "3",  "4", "5", "6",
                                                            "7", "8",  "9", "10", "B", "D", "K"};
 
+// A card's value with the ace as 1, its Hi-Lo value and its point value,
+// in one look-up: every card dealt and every decision reads them.
+// Four bytes, so that a code indexes it by scaling alone.
+struct alignas(4) CardPoints {
+    uint8_t hard = 0;
+    int8_t count = 0;
+    uint8_t value = 0;
+};
+
 namespace detail {
-// Point values as bytes indexed by the code itself: every decision asks
-// for them.
-constexpr std::array<uint8_t, CARDS_PER_DECK + 1> BuildPointValues() {
-    std::array<uint8_t, CARDS_PER_DECK + 1> values{};
+// Indexed by the code itself; 0 is no card and has no points.
+constexpr std::array<CardPoints, CARDS_PER_DECK + 1> BuildCardPoints() {
+    std::array<CardPoints, CARDS_PER_DECK + 1> points{};
     for (int code = 1; code <= CARDS_PER_DECK; ++code) {
-        values[code] = static_cast<uint8_t>(CARD_TABLE[code - 1].value);
+        const TCardInfo& card = CARD_TABLE[code - 1];
+        points[code] =
+            CardPoints{static_cast<uint8_t>(card.value == 11 ? 1 : card.value),
+                       static_cast<int8_t>(card.countValue), static_cast<uint8_t>(card.value)};
     }
-    return values;
+    return points;
 }
-inline constexpr std::array<uint8_t, CARDS_PER_DECK + 1> POINT_VALUES = BuildPointValues();
+inline constexpr std::array<CardPoints, CARDS_PER_DECK + 1> CARD_POINTS = BuildCardPoints();
 }  // namespace detail
 
-// `code` must be a card (1 .. 52).
+// `code` must be a card (1 .. 52) or 0, which has no points: the shoe holds
+// only cards.
+inline CardPoints PointsOf(CardCode code) {
+    return detail::CARD_POINTS[code];
+}
 inline int CardValue(CardCode code) {
-    return detail::POINT_VALUES[code];
+    return PointsOf(code).value;
 }
 inline int CardCountValue(CardCode code) {
-    return CARD_TABLE[code - 1].countValue;
+    return PointsOf(code).count;
 }
 inline int CardSuit(CardCode code) {
     return CARD_TABLE[code - 1].suit;
@@ -71,22 +86,9 @@ struct HandTotal {
     bool soft = false;  // an ace still counts 11
 };
 
-namespace detail {
-// Point values with the ace as 1, indexed by the code itself (0 is no card).
-constexpr std::array<uint8_t, CARDS_PER_DECK + 1> BuildHardValues() {
-    std::array<uint8_t, CARDS_PER_DECK + 1> values{};
-    for (int code = 1; code <= CARDS_PER_DECK; ++code) {
-        const int value = CARD_TABLE[code - 1].value;
-        values[code] = static_cast<uint8_t>(value == 11 ? 1 : value);
-    }
-    return values;
-}
-inline constexpr std::array<uint8_t, CARDS_PER_DECK + 1> HARD_VALUES = BuildHardValues();
-}  // namespace detail
-
 // The point value with the ace as 1; 0 for a code that is no card.
 inline int CardHardValue(CardCode code) {
-    return detail::HARD_VALUES[static_cast<uint32_t>(code) <= CARDS_PER_DECK ? code : 0];
+    return PointsOf(static_cast<uint32_t>(code) <= CARDS_PER_DECK ? code : 0).hard;
 }
 
 // The hand total rule shared by boxes and dealer: aces count 11 and are
@@ -98,8 +100,7 @@ inline HandTotal TotalOf(const CardCode* cards, int count) {
     int hard = 0;
     bool ace = false;
     for (int i = 0; i < count; ++i) {
-        const int value =
-            detail::HARD_VALUES[static_cast<uint32_t>(cards[i]) <= CARDS_PER_DECK ? cards[i] : 0];
+        const int value = CardHardValue(cards[i]);
         hard += value;
         ace = ace || value == 1;
     }
@@ -155,30 +156,6 @@ inline HandTotal WithHardValue(HandTotal before, int hardValue) {
 // card adds nothing.
 inline HandTotal WithCard(HandTotal before, CardCode code) {
     return WithHardValue(before, CardHardValue(code));
-}
-
-// A card's hard value and Hi-Lo value in one look-up, for the simulator's
-// per-card path.
-struct CardPoints {
-    uint8_t hard = 0;
-    int8_t count = 0;
-};
-namespace detail {
-constexpr std::array<CardPoints, CARDS_PER_DECK + 1> BuildCardPoints() {
-    std::array<CardPoints, CARDS_PER_DECK + 1> points{};
-    for (int code = 1; code <= CARDS_PER_DECK; ++code) {
-        points[code] =
-            CardPoints{HARD_VALUES[code], static_cast<int8_t>(CARD_TABLE[code - 1].countValue)};
-    }
-    return points;
-}
-inline constexpr std::array<CardPoints, CARDS_PER_DECK + 1> CARD_POINTS = BuildCardPoints();
-}  // namespace detail
-
-// `code` must be a card (1 .. 52) or 0, which has no points: the shoe holds
-// only cards.
-inline CardPoints PointsOf(CardCode code) {
-    return detail::CARD_POINTS[code];
 }
 
 }  // namespace tavexo

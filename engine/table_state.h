@@ -30,13 +30,17 @@ struct THand {
     // total, so that the next card's total follows from the last one.
     bool soft = false;
 
-    // As a fresh hand, but for the stake. The engine deals and moves cards
-    // only below cardCount and clears what a split takes away, so the places
-    // from cardCount on are already empty.
-    void ClearKeepingStake() {
+    // Empties the places of the cards dealt. The engine deals and moves
+    // cards only below cardCount and clears what a split takes away, so the
+    // places from cardCount on are already empty.
+    void WipeCards() {
         // Most hands end with four cards or fewer.
         cards[0] = cards[1] = cards[2] = cards[3] = 0;
         for (int i = 4; i < cardCount && i < MAX_HAND_CARDS; ++i) cards[i] = 0;
+    }
+    // What the rules read of a hand, cleared; the cards stay where they lie,
+    // past the count, for a player that reads no card beyond it.
+    void ClearPlay() {
         cardCount = 0;
         doubled = false;
         total = 0;
@@ -134,14 +138,20 @@ struct TPlayerBox {
     // per-round flags of the last round (a split, a surrender), so that
     // nothing of it leaks into the deal; the stakes stay.
     void ClearForNewRound() {
+        for (THand& h : hands) h.WipeCards();
+        ClearPlay();
+        enabled = {};
+    }
+    // The part of ClearForNewRound that the rules read: the simulator's
+    // robot rounds show no cards and no buttons, and need no more.
+    void ClearPlay() {
         decisions.Clear();
-        for (THand& h : hands) h.ClearKeepingStake();
+        for (THand& h : hands) h.ClearPlay();
         turnDone = false;
         isSplit = false;
         onSecondHand = false;
         natural = false;
         surrendered = false;
-        enabled = {};
     }
     // Splits the pair of hand 1 into two hands of one card each, the second
     // with the same stake; `isSoft` follows hand 2, the last one totalled.

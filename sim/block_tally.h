@@ -41,7 +41,7 @@ class BlockTally {
         // capital and unit.
         CountBox(round, s.box, s.bucket, s.betCount, b.isSplit,
                  std::lrint(s.result * halvesPerMoney_), std::lrint(s.stake * halvesPerMoney_));
-        if (trace_ != nullptr) TraceBox(round, b, dealer, s);
+        if (Tracing()) TraceBox(round, b, dealer, s);
     }
 
     // BoxSettled without the trace, for a caller that knows the result and
@@ -87,7 +87,9 @@ class BlockTally {
     // at the end of the block.
     void EndBlock(const BucketTable& stats);
 
-    // Writes a counted box's line of the trace, when there is one.
+    bool Tracing() const { return trace_ != nullptr; }
+
+    // Writes a counted box's line of the trace; only while tracing.
     [[gnu::noinline]] void TraceBox(int round, const TPlayerBox& b, const TDealerHand& dealer,
                                     const TBoxSettlement& s) {
         AppendBoxLine(*trace_, roundOffset_ + round, b, dealer, s);

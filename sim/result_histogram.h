@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstdint>
 
 namespace tavexo::sim {
@@ -18,12 +17,6 @@ struct ResultHistogram {
     static constexpr int RANGE = Range;
     std::array<uint64_t, 2 * Range + 1> counts{};
 
-    void Add(double units) {
-        // Twice a result in units is a whole number, held exactly; the
-        // half added only guards the conversion.
-        const double twice = units * 2.0;
-        AddHalfUnits(static_cast<int64_t>(twice + (twice >= 0.0 ? 0.5 : -0.5)));
-    }
     void AddHalfUnits(int64_t half) {
         counts[static_cast<size_t>(std::clamp<int64_t>(half, -Range, Range) + Range)] += 1;
     }

@@ -26,8 +26,7 @@ class RobotRounds {
           boxCount_(options.boxes),
           plan_(plan),
           out_(out),
-          tally_(out.tally, options, plan, plan.trace ? &out.trace : nullptr),
-          tracing_(plan.trace) {
+          tally_(out.tally, options, plan, plan.trace ? &out.trace : nullptr) {
         int choice = rules_.deckChoice;
         if (choice < 0 || choice >= static_cast<int>(DECK_COUNTS.size())) choice = 3;
         decks_ = DECK_COUNTS[choice];
@@ -105,7 +104,8 @@ class RobotRounds {
             if (stake > 0.0f) {
                 b.capital -= b.hands[0].stake;
                 ++placed;
-                ClearForNewRound(b);
+                b.ClearPlay();
+                b.insuranceCount = 0;  // the table clears it at the end of a round
             }
         }
         return placed;
@@ -140,25 +140,6 @@ class RobotRounds {
             // as its second before any decision.
             snapshots_[box - 1] = Ratio();
         }
-    }
-
-    // As TPlayerBox::ClearForNewRound, without what only the table window
-    // reads (its buttons) and without wiping the cards: a robot round reads
-    // a hand's cards only below its count.
-    static void ClearForNewRound(TPlayerBox& b) {
-        b.decisions.Clear();
-        for (THand& h : b.hands) {
-            h.cardCount = 0;
-            h.doubled = false;
-            h.total = 0;
-            h.soft = false;
-        }
-        b.turnDone = false;
-        b.isSplit = false;
-        b.onSecondHand = false;
-        b.natural = false;
-        b.surrendered = false;
-        b.insuranceCount = 0;
     }
 
     // Every card of a box passes here: by reference and inlined, with no
@@ -325,7 +306,7 @@ class RobotRounds {
             TPlayerBox& b = Box(box);
             if (!b.inPlay) continue;
             const int bucket = CountBucketOf(snapshots_[box - 1]);
-            if (tracing_) {
+            if (tally_.Tracing()) {
                 b.countSnapshot = RelativeCountOf(snapshots_[box - 1]);
                 dealer_.countSnapshot = RelativeCountOf(dealerSnapshot_);
             }
@@ -341,7 +322,7 @@ class RobotRounds {
             tally_.CountBox(round, box, bucket, betCount_, b.isSplit,
                             int64_t{paid.halves.net} * b.units,
                             int64_t{paid.halves.staked} * b.units);
-            if (tracing_) {
+            if (tally_.Tracing()) {
                 tally_.TraceBox(round, b, dealer_,
                                 TBoxSettlement{box, paid.result, paid.roundStake, surrendered,
                                                bucket, betCount_});
@@ -390,7 +371,6 @@ class RobotRounds {
     // floats in the boxes only where the trace shows them.
     std::array<CountRatio, BOX_COUNT> snapshots_{};
     CountRatio dealerSnapshot_;
-    bool tracing_;
     float betCount_ = 0.0f;  // the relative count of the round's bets
     HandTotal dealerTotal_;
     BucketTable stats_;

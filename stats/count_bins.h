@@ -36,12 +36,7 @@ class CountBins {
 
     void Record(float relativeCount, float stake, float result) {
         int bin = 0;
-        if (BinOf(relativeCount, bin)) RecordInBin(bin, stake, result);
-    }
-
-    // For a caller that found the bin already (BinOf), as the simulator does
-    // once for all boxes of a round.
-    void RecordInBin(int bin, float stake, float result) {
+        if (!BinOf(relativeCount, bin)) return;
         CountBin& b = bins_[bin - LOWEST];
         b.rounds += 1;
         b.staked += stake;

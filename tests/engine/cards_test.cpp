@@ -63,12 +63,12 @@ TEST(CardTable, ValuesCountsAndSuitsOfEveryCode) {
             EXPECT_EQ(count, rank <= 6 ? 1 : 0);
         }
         EXPECT_EQ(CardSuit(code), (code - 1) / 13 + 1);
-        // The simulator's packed look-up says the same.
-        EXPECT_EQ(PointsOf(code).hard, rank == 1 ? 1 : value);
-        EXPECT_EQ(PointsOf(code).count, count);
+        EXPECT_EQ(CardHardValue(code), rank == 1 ? 1 : rank >= 10 ? 10 : rank);
     }
-    EXPECT_EQ(PointsOf(0).hard, 0);
-    EXPECT_EQ(PointsOf(0).count, 0);
+    // Code 0 is no card and has no points.
+    EXPECT_EQ(CardValue(0), 0);
+    EXPECT_EQ(CardHardValue(0), 0);
+    EXPECT_EQ(CardCountValue(0), 0);
 }
 
 TEST(CardText, NamesByRank) {

@@ -65,8 +65,8 @@ BoxTally FlatBetBox(double unit) {
     t.won = 5100 * unit;
     t.lost = -4900 * unit;
     t.units.AddSingles(10000, 5100.0 - 4900.0, 10000.0);
-    for (int i = 0; i < 5100; ++i) t.results.Add(1.0);
-    for (int i = 0; i < 4900; ++i) t.results.Add(-1.0);
+    for (int i = 0; i < 5100; ++i) t.results.AddHalfUnits(2);
+    for (int i = 0; i < 4900; ++i) t.results.AddHalfUnits(-2);
     return t;
 }
 
@@ -93,7 +93,7 @@ TEST(Analysis, ABoxsFiguresFromItsTally) {
 
 TEST(Analysis, ResultsCountInHalfUnits) {
     BoxResultHistogram h;
-    for (const double units : {-0.5, 1.5, 1.5, 2.0, -1000.0, 1000.0}) h.Add(units);
+    for (const int64_t half : {-1, 3, 3, 4, -2000, 2000}) h.AddHalfUnits(half);
     EXPECT_EQ(h.At(-1), 1u);
     EXPECT_EQ(h.At(3), 2u);
     EXPECT_EQ(h.At(4), 1u);
