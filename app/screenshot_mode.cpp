@@ -11,6 +11,8 @@
 #include <utility>
 
 #include "settings/profiles.h"
+#include "ui/drill/counting_drill_window.h"
+#include "ui/drill/drill_page.h"
 #include "ui/help/help_system.h"
 #include "ui/help/help_window.h"
 #include "ui/program.h"
@@ -85,6 +87,19 @@ void ScreenshotMode::OpenRequestedWindow() {
     };
     for (const auto& [windowName, kind] : windowsByName) {
         if (name == QLatin1String(windowName)) program_.Window().Windows().Open(kind);
+    }
+    // "drill:1" to "drill:3": a later page of the drill window; with a "+"
+    // after the number, its first question up.
+    if (name.startsWith(QLatin1String("drill:"))) {
+        auto* drill = qobject_cast<CountingDrillWindow*>(
+            program_.Window().Windows().Open(SecondaryWindow::CountingDrill));
+        const int page = name.mid(6, 1).toInt();
+        if (drill != nullptr && page >= 1 && page < drill->Pages()->count()) {
+            drill->Pages()->setCurrentIndex(page);
+            auto* drillPage = qobject_cast<DrillPage*>(drill->Pages()->currentWidget());
+            if (drillPage != nullptr && name.endsWith(QLatin1Char('+')))
+                drillPage->StartButton()->click();
+        }
     }
 }
 

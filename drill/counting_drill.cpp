@@ -207,7 +207,9 @@ void CountingDrill::RunRounds() {
         Pace(settings_.clearPause * 100);
         ClearTable();
         if (AskAfterThisRound()) AskForCount();
-        Pace(settings_.playerDelay * 100);
+        // At a found pace the delays between the boxes rest; the answer
+        // itself begins the next round.
+        if (paceFinder_ == nullptr) Pace(settings_.playerDelay * 100);
     } while (!stopRequested_ && !ShoeAtCut());
     if (aborted_) ClearTable();
 }

@@ -1,8 +1,11 @@
 #include "drill/drill_history.h"
 
+#include <algorithm>
+#include <map>
 #include <sstream>
 
 #include "drill/csv_fields.h"
+#include "drill/pace_finder.h"
 
 namespace tavexo {
 
@@ -51,6 +54,28 @@ std::vector<DrillSessionRecord> LoadDrillHistory(const std::string& trainingFold
         if (auto record = ParseSessionLine(line)) sessions.push_back(std::move(*record));
     }
     return sessions;
+}
+
+std::vector<DailyPace> HeldPaceByDay(const std::vector<DrillSessionRecord>& sessions) {
+    std::map<std::string, double> best;
+    for (const DrillSessionRecord& s : sessions) {
+        if (!s.heldPace) continue;
+        const std::string day = s.when.substr(0, 10);
+        auto [at, fresh] = best.emplace(day, *s.heldPace);
+        if (!fresh) at->second = std::max(at->second, *s.heldPace);
+    }
+    std::vector<DailyPace> days;
+    for (const auto& [day, pace] : best) days.push_back({day, pace});
+    return days;
+}
+
+double PaceFinderStart(const std::vector<DrillSessionRecord>& sessions) {
+    // The opening steps rise by 15 %: a fifth below is a round or two away.
+    constexpr double BELOW_LAST_HELD = 0.8;
+    for (auto s = sessions.rbegin(); s != sessions.rend(); ++s) {
+        if (s->heldPace) return std::max(SLOWEST_PACE, *s->heldPace * BELOW_LAST_HELD);
+    }
+    return 1.0;
 }
 
 }  // namespace tavexo

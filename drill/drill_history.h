@@ -51,4 +51,17 @@ FileResult AppendDrillSession(const std::string& trainingFolder, const DrillSess
 // passed over.
 std::vector<DrillSessionRecord> LoadDrillHistory(const std::string& trainingFolder);
 
+// The fastest pace held on each day a "Tempo finden" session held one, in
+// the order of the days ("yyyy-MM-dd", the date part of `when`).
+struct DailyPace {
+    std::string day;
+    double cardsPerSecond = 0.0;
+    bool operator==(const DailyPace&) const = default;
+};
+std::vector<DailyPace> HeldPaceByDay(const std::vector<DrillSessionRecord>& sessions);
+
+// Where "Tempo finden" starts: a little below the pace last held, so that
+// the first rounds are won; one card a second without a pace held before.
+double PaceFinderStart(const std::vector<DrillSessionRecord>& sessions);
+
 }  // namespace tavexo

@@ -33,10 +33,9 @@ std::vector<CardCode> CardsOf(const std::vector<int>& values, ShoeShuffler* rand
     return cards;
 }
 
-int Sum(const std::vector<int>& values) {
-    int sum = 0;
-    for (const int v : values) sum += v;
-    return sum;
+// The hand's total by the table's rule (an ace 11 while that fits).
+int TotalOfValues(const std::vector<int>& values) {
+    return TotalOf(CardsOf(values, nullptr).data(), static_cast<int>(values.size())).total;
 }
 
 // The hands of a row key on which a cell of the grid could be asked: two
@@ -71,7 +70,7 @@ std::vector<std::vector<int>> CandidateHands(const StrategyGridSpec& grid, int k
             break;
         }
     }
-    std::erase_if(hands, [](const std::vector<int>& h) { return Sum(h) >= 21; });
+    std::erase_if(hands, [](const std::vector<int>& h) { return TotalOfValues(h) >= 21; });
     return hands;
 }
 

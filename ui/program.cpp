@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 #include <QTabWidget>
 
+#include <algorithm>
 #include <exception>
 
 #include "services/update_server.h"
@@ -34,6 +35,25 @@
 #include "ui/training/training_centre_window.h"
 
 namespace tavexo {
+
+namespace {
+
+// Whom the index drill can drill: the profiles' names, those who play in
+// person at the table first, each name once.
+std::vector<std::string> IndexPlayers(const TProfileFile& profiles) {
+    std::vector<std::string> names;
+    for (const bool inPerson : {true, false}) {
+        for (int i = 0; i < PROFILE_COUNT; ++i) {
+            const bool human = profiles.playerKind[i] != PLAYER_ROBOT && profiles.active[i];
+            const std::string& name = profiles.names[i];
+            if (human != inPerson || name.empty()) continue;
+            if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+        }
+    }
+    return names;
+}
+
+}  // namespace
 
 Program::Program(ProgramConfig config)
     : config_(std::move(config)),
@@ -136,6 +156,11 @@ void Program::RegisterWindows() {
         auto* drill =
             new CountingDrillWindow(host_, cards_, folders_.trainingFolder, window_.get());
         drill->SetTableRunCheck([this] { return window_->RunInProgress(); });
+        IndexPlaySources sources;
+        sources.rules = [this] { return table_.Settings().rules; };
+        sources.training = [this] { return table_.Settings().training; };
+        sources.players = [this] { return IndexPlayers(profiles_); };
+        drill->SetIndexPlaySources(std::move(sources));
         return drill;
     });
     // The drill and a table run both deal inside a click, pumping events as
@@ -144,9 +169,7 @@ void Program::RegisterWindows() {
     window_->SetRunBlocker([this]() -> QString {
         const auto* drill = qobject_cast<CountingDrillWindow*>(
             window_->Windows().Existing(SecondaryWindow::CountingDrill));
-        if (drill == nullptr || !drill->RunInProgress()) return {};
-        return QStringLiteral(
-            "Die Zählübung läuft. Ein Spiel am Tisch kann erst starten, wenn sie gestoppt ist.");
+        return drill == nullptr ? QString() : drill->TableBlockedMessage();
     });
 }
 

@@ -463,8 +463,10 @@ TEST_P(DrillTempoTest, DealsEveryCardAtTheFoundPaceAndMovesItWithEveryCheck) {
     // Check mode "nie": the pace asks all the same. Right, right, wrong, ...
     int answers = 0;
     bool changedDuringRun = true;
+    std::vector<int64_t> answeredAt;
     rig.host.Whenever([&] { return rig.drill.AwaitingAnswer(); },
                       [&] {
+                          answeredAt.push_back(rig.host.Now());
                           EXPECT_TRUE(rig.view.countsCovered);
                           changedDuringRun = rig.drill.SetPaceFinder(nullptr);
                           const int offset = ++answers % 3 == 0 ? 1 : 0;
@@ -484,6 +486,11 @@ TEST_P(DrillTempoTest, DealsEveryCardAtTheFoundPaceAndMovesItWithEveryCheck) {
         for (size_t i = 1; i < rounds[r].size(); ++i)
             EXPECT_EQ(rounds[r][i].atMs - rounds[r][i - 1].atMs, interval)
                 << "round " << r + 1 << ", card " << i + 1;
+        // The players' delay rests between the rounds too: the answer
+        // brings the next round's first card.
+        if (r > 0) {
+            EXPECT_EQ(rounds[r][0].atMs, answeredAt[r - 1]) << "round " << r + 1;
+        }
     }
     // Faster after the right answers of the first two rounds, slower after
     // the wrong one of the third.

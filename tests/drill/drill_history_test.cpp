@@ -57,6 +57,22 @@ TEST(DrillHistory, LinesOfEarlierVersionsWithoutTheTempoFieldAreRead) {
     EXPECT_EQ(sessions[1].heldPace, 1.25);
 }
 
+TEST(DrillHistory, ThePaceHeldIsTheBestOfEachDayAndTheNextStartLiesBelowTheLast) {
+    const std::vector<DrillSessionRecord> sessions = {
+        {"2026-12-01 10:00", 6, 2, 20, 19, 0.1, 1.5, 1.25},
+        {"2026-12-01 18:00", 6, 2, 20, 19, 0.1, 1.8, 1.5},
+        {"2026-12-02 09:00", 6, 2, 12, 11, 0.1, 1.2, {}},  // an ordinary check
+        {"2026-12-03 09:00", 6, 2, 30, 29, 0.1, 2.1, 1.75},
+        {"2026-12-03 20:00", 6, 2, 30, 27, 0.1, 2.3, 1.5},
+    };
+    EXPECT_EQ(HeldPaceByDay(sessions),
+              (std::vector<DailyPace>{{"2026-12-01", 1.5}, {"2026-12-03", 1.75}}));
+    // The last session that held a pace counts, not the best.
+    EXPECT_DOUBLE_EQ(PaceFinderStart(sessions), 1.2);
+    EXPECT_DOUBLE_EQ(PaceFinderStart({}), 1.0);
+    EXPECT_TRUE(HeldPaceByDay({sessions[2]}).empty());
+}
+
 TEST(DrillHistory, ASeparatorInTheDateCannotShiftTheFields) {
     const DrillSessionRecord odd{"10.12.;\r\n14:05", 8, 3, 1, 1, 0.0, 1.0, {}};
     const auto parsed = ParseSessionLine(FormatSessionLine(odd));

@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -23,10 +24,13 @@
 #include "ui/common/qt_table_host.h"
 #include "ui/common/window_style.h"
 #include "ui/drill/count_check_panel.h"
+#include "ui/drill/deck_estimation_page.h"
 #include "ui/drill/drill_displays_panel.h"
 #include "ui/drill/drill_pace_panel.h"
 #include "ui/drill/drill_place_box.h"
+#include "ui/drill/pace_finder_panel.h"
 #include "ui/drill/rollup_group.h"
+#include "ui/drill/true_count_page.h"
 #include "ui/help/help_context.h"
 
 namespace tavexo {
@@ -52,10 +56,15 @@ CountingDrillWindow::CountingDrillWindow(QtTableHost& host, CardPainter& cards,
     Connect();
     ApplySettings(LoadCountDrillSettings(trainingFolder_));
     drill_.SetView(this);
-    history_->ShowHistory(LoadDrillHistory(trainingFolder_));
+    const std::vector<DrillSessionRecord> sessions = LoadDrillHistory(trainingFolder_);
+    history_->ShowHistory(sessions);
+    tempo_->ShowHistory(sessions);
     // The program ends when the table window closes; a drill still dealing
     // must not hold it up.
-    connect(qApp, &QGuiApplication::lastWindowClosed, this, [this] { drill_.Abort(); });
+    connect(qApp, &QGuiApplication::lastWindowClosed, this, [this] {
+        drill_.Abort();
+        for (DrillPage* page : drillPages_) page->EndRound();
+    });
 }
 
 CountingDrillWindow::~CountingDrillWindow() {
@@ -63,14 +72,81 @@ CountingDrillWindow::~CountingDrillWindow() {
 }
 
 void CountingDrillWindow::SetTableRunCheck(std::function<bool()> tableRunning) {
+    for (DrillPage* page : drillPages_) {
+        page->SetRunBlocker([tableRunning]() -> QString {
+            if (!tableRunning()) return {};
+            return QStringLiteral(
+                "Am Tisch läuft ein Spiel. Die Übung kann erst starten, wenn es gestoppt ist.");
+        });
+    }
     drill_.SetRunBlocker([tableRunning = std::move(tableRunning)]() -> std::string {
         if (!tableRunning()) return {};
         return "Am Tisch läuft ein Spiel. Die Zählübung kann erst starten, wenn es gestoppt ist.";
     });
 }
 
+bool CountingDrillWindow::RunInProgress() const {
+    if (drill_.Running()) return true;
+    return std::any_of(drillPages_.begin(), drillPages_.end(),
+                       [](const DrillPage* page) { return page->RoundInProgress(); });
+}
+
+QString CountingDrillWindow::TableBlockedMessage() const {
+    if (drill_.Running()) {
+        return QStringLiteral(
+            "Die Zählübung läuft. Ein Spiel am Tisch kann erst starten, wenn sie gestoppt ist.");
+    }
+    for (const DrillPage* page : drillPages_) {
+        if (page->RoundInProgress()) {
+            return QStringLiteral(
+                       "Die Übung „%1“ läuft. Ein Spiel am Tisch kann erst starten, wenn sie "
+                       "beendet ist.")
+                .arg(page->accessibleName());
+        }
+    }
+    return {};
+}
+
+void CountingDrillWindow::SetIndexPlaySources(IndexPlaySources sources) {
+    indexPage_->SetSources(std::move(sources));
+}
+
+void CountingDrillWindow::BuildPages(QWidget* countingPage) {
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName(QStringLiteral("Seiten"));
+    pages_->setAccessibleName(QStringLiteral("Übungen"));
+    pages_->addTab(countingPage, QStringLiteral("Laufender Zählwert"));
+    deckPage_ = new DeckEstimationPage(host_, random_, trainingFolder_, pages_);
+    trueCountPage_ = new TrueCountPage(host_, random_, trainingFolder_, pages_);
+    indexPage_ = new IndexPlayPage(host_, cards_, random_, trainingFolder_, pages_);
+    drillPages_ = {deckPage_, trueCountPage_, indexPage_};
+    for (DrillPage* page : drillPages_) {
+        pages_->addTab(page, page->accessibleName());
+        connect(page, &DrillPage::roundChanged, this, &CountingDrillWindow::LockPages);
+        connect(page, &DrillPage::closeRequested, this, &QWidget::close);
+    }
+    // The keyboard goes where the page's work begins.
+    connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index == 0) return;
+        if (index == 3) indexPage_->Refresh();
+        if (QWidget* first = drillPages_[static_cast<size_t>(index - 1)]->FirstFocus())
+            first->setFocus();
+    });
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(pages_);
+}
+
+void CountingDrillWindow::LockPages() {
+    const bool busy = RunInProgress();
+    for (int i = 0; i < pages_->count(); ++i)
+        pages_->setTabEnabled(i, !busy || i == pages_->currentIndex());
+}
+
 void CountingDrillWindow::Build() {
-    auto* outer = new QHBoxLayout(this);
+    auto* countingPage = new QWidget(this);
+    countingPage->setObjectName(QStringLiteral("SeiteLaufend"));
+    auto* outer = new QHBoxLayout(countingPage);
     auto* left = new QVBoxLayout;
 
     message_ = new QLabel(this);
@@ -94,6 +170,8 @@ void CountingDrillWindow::Build() {
     lower->addWidget(pace_);
     lower->addWidget(check_, 1);
     left->addLayout(lower);
+    tempo_ = new PaceFinderPanel(this);
+    left->addWidget(tempo_);
     // Room that the displays beside take goes below, not into the groups.
     left->addStretch();
 
@@ -119,6 +197,7 @@ void CountingDrillWindow::Build() {
 
     outer->addLayout(left, 1);
     outer->addLayout(right);
+    BuildPages(countingPage);
 }
 
 void CountingDrillWindow::Connect() {
@@ -151,18 +230,38 @@ void CountingDrillWindow::Connect() {
     connect(check_, &CountCheckPanel::answered, this,
             [this](int running, std::optional<double> relative) {
                 drill_.AnswerCount(running, relative);
+                if (findingPace_) tempo_->ShowFinder(paceFinder_);
             });
+    connect(tempo_->on, &QCheckBox::toggled, this, &CountingDrillWindow::TempoToggled);
     connect(check_, &CountCheckPanel::skipped, this, [this] { drill_.SkipQuestion(); });
 
     // The run happens inside the click, pumping events as it goes; the
     // drill refuses a second start while it is on the stack.
-    connect(pace_->start, &QPushButton::clicked, this, [this] { drill_.Start(); });
+    connect(pace_->start, &QPushButton::clicked, this, &CountingDrillWindow::StartRun);
     connect(pace_->stop, &QPushButton::clicked, this, [this] { drill_.Stop(); });
     connect(pace_->pause, &QPushButton::clicked, this, [this] { drill_.TogglePause(); });
     connect(pace_->save, &QPushButton::clicked, this, &CountingDrillWindow::Save);
     connect(save2_, &QPushButton::clicked, this, &CountingDrillWindow::Save);
     connect(pace_->close, &QPushButton::clicked, this, &QWidget::close);
     connect(close2_, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void CountingDrillWindow::StartRun() {
+    if (drill_.Running()) return;
+    findingPace_ = tempo_->on->isChecked();
+    if (findingPace_) {
+        paceFinder_ = PaceFinder(PaceFinderStart(LoadDrillHistory(trainingFolder_)));
+        tempo_->ShowFinder(paceFinder_);
+    }
+    drill_.SetPaceFinder(findingPace_ ? &paceFinder_ : nullptr);
+    drill_.Start();
+}
+
+void CountingDrillWindow::TempoToggled(bool on) {
+    // The found pace replaces these two delays and asks after every round.
+    pace_->cardDelay->setEnabled(!on);
+    pace_->playerDelay->setEnabled(!on);
+    check_->mode->setEnabled(!on && !drill_.Running());
 }
 
 void CountingDrillWindow::ApplySettings(const TCountDrillSettings& s) {
@@ -226,6 +325,7 @@ void CountingDrillWindow::closeEvent(QCloseEvent* event) {
     // Hidden, not destroyed: the drill's settings stay for the next opening.
     // A run does not go on behind a closed window.
     drill_.Abort();
+    for (DrillPage* page : drillPages_) page->EndRound();
     event->accept();
 }
 
@@ -266,9 +366,12 @@ void CountingDrillWindow::ShowMessage(const std::string& text) {
 
 void CountingDrillWindow::SetControls(const DrillControls& controls) {
     pace_->SetControls(controls);
+    // Called before the pages exist, with the idle controls.
+    if (pages_ != nullptr) LockPages();
     // The deck count and the check's settings belong to the run as a whole.
-    check_->mode->setEnabled(controls.startEnabled);
+    check_->mode->setEnabled(controls.startEnabled && !tempo_->on->isChecked());
     check_->askRelative->setEnabled(controls.startEnabled);
+    tempo_->on->setEnabled(controls.startEnabled);
 }
 
 void CountingDrillWindow::AskCount(bool withRelative) {
@@ -305,9 +408,12 @@ void CountingDrillWindow::SessionScored(const DrillScore& score) {
     record.correct = score.Correct();
     record.meanError = score.MeanAbsoluteError();
     record.cardsPerSecond = score.CardsPerSecond();
+    if (findingPace_) record.heldPace = paceFinder_.HeldPace();
     const FileResult result = AppendDrillSession(trainingFolder_, record);
     if (!result.ok) ShowFailure(result.message);
-    history_->ShowHistory(LoadDrillHistory(trainingFolder_));
+    const std::vector<DrillSessionRecord> sessions = LoadDrillHistory(trainingFolder_);
+    history_->ShowHistory(sessions);
+    tempo_->ShowHistory(sessions);
 }
 
 }  // namespace tavexo

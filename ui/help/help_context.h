@@ -18,6 +18,12 @@ enum HelpContext : int {
     UpdateWindow = 1100,
     TableWindow = 2010,
     CountingDrill = 2050,
+    // The pages of "Zählen üben" beside the counting drill, and its
+    // "Tempo finden".
+    DeckEstimation = 2052,
+    TrueCountDrill = 2053,
+    IndexPlays = 2054,
+    PaceFinding = 2055,
     DetailStatistics = 2060,
     StatisticsWindow = 2070,
     DeviationReaction = 2090,
@@ -25,10 +31,11 @@ enum HelpContext : int {
     BetRamp = 2110,
 };
 
-inline constexpr std::array<int, 13> ALL_HELP_CONTEXTS = {
-    OptionsDialog,     ProfilesDialog, HistoryGrid,   UsingHelp,        MissingHelpFile,
-    UpdateWindow,      TableWindow,    CountingDrill, DetailStatistics, StatisticsWindow,
-    DeviationReaction, TrainingCentre, BetRamp,
+inline constexpr std::array<int, 17> ALL_HELP_CONTEXTS = {
+    OptionsDialog,  ProfilesDialog, HistoryGrid,      UsingHelp,        MissingHelpFile,
+    UpdateWindow,   TableWindow,    CountingDrill,    DeckEstimation,   TrueCountDrill,
+    IndexPlays,     PaceFinding,    DetailStatistics, StatisticsWindow, DeviationReaction,
+    TrainingCentre, BetRamp,
 };
 
 // The dynamic property by which a widget declares its help context. F1 reads
