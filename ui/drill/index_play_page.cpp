@@ -259,7 +259,7 @@ IndexPlayPage::IndexPlayPage(QtTableHost& host, CardPainter& cards, ShoeShuffler
     connect(player, &QComboBox::currentIndexChanged, this, [this] {
         if (!inRound_) ColourBoxes();
     });
-    for (QPushButton* button : actions) button->setEnabled(false);
+    DisableAnswers();
     goOn->setEnabled(false);
     SetSources({});
 }
@@ -422,6 +422,7 @@ void IndexPlayPage::ShowQuestion() {
         const bool insuranceChoice =
             choice == PlayChoice::Insure || choice == PlayChoice::NoInsurance;
         actions[i]->setEnabled(insuranceChoice == insuranceCard);
+        keys_[i]->setEnabled(insuranceChoice == insuranceCard);
     }
     goOn->setEnabled(false);
     actions[insuranceCard ? 5 : 0]->setFocus();
@@ -467,9 +468,16 @@ void IndexPlayPage::Answer(PlayChoice choice) {
                   : QStringLiteral("\nZurück in Fach 1; sie kommt am Ende der Runde noch einmal.");
     ShowVerdict(text, right);
     ShowScore(score_, QString());
-    for (QPushButton* button : actions) button->setEnabled(false);
+    DisableAnswers();
     goOn->setEnabled(true);
     goOn->setFocus();
+}
+
+void IndexPlayPage::DisableAnswers() {
+    for (QPushButton* button : actions) button->setEnabled(false);
+    // The letters are the page's only while a question waits: between
+    // questions they belong to the fields (a player's name typed to find it).
+    for (QShortcut* key : keys_) key->setEnabled(false);
 }
 
 void IndexPlayPage::GoOn() {
@@ -486,7 +494,7 @@ void IndexPlayPage::Finish(bool stopped) {
     question_.reset();
     answered_ = false;
     KeepRound(player->currentText(), score_, false);
-    for (QPushButton* button : actions) button->setEnabled(false);
+    DisableAnswers();
     goOn->setEnabled(false);
     stage_->setCurrentWidget(overview_);
     SetRoundControls(false);

@@ -78,6 +78,7 @@ class IndexPlayPage : public DrillPage {
     void ShowQuestion();
     void Answer(PlayChoice choice);
     void GoOn();
+    void DisableAnswers();
     void Finish(bool stopped);
     void ShowStanding();
     void ColourBoxes();
