@@ -121,10 +121,15 @@ void UpdateFlowTest::checkDownloadAndInstallAgainstTheConfiguredServer() {
         auto* box = qobject_cast<QMessageBox*>(modal);
         QVERIFY(box != nullptr);
         texts << box->text();
+        // TAVEXO_SHOT_DIR=folder keeps a picture of the question for a look.
+        if (const QString dir = qEnvironmentVariable("TAVEXO_SHOT_DIR"); !dir.isEmpty())
+            box->grab().save(dir + QStringLiteral("/update_question.png"));
         WhenModal([&texts](QWidget* next) {
             auto* info = qobject_cast<QMessageBox*>(next);
             QVERIFY(info != nullptr);
             texts << info->text();
+            if (const QString dir = qEnvironmentVariable("TAVEXO_SHOT_DIR"); !dir.isEmpty())
+                info->grab().save(dir + QStringLiteral("/update_started.png"));
             info->button(QMessageBox::Ok)->click();
         });
         box->button(QMessageBox::Yes)->click();
