@@ -9,7 +9,7 @@ RELEASE_BUILD ?= build-release
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 5
 
-.PHONY: all deps configure build run test sim bench sanitize release fuzz format format-check clean
+.PHONY: all deps configure build run test sim bench sanitize release package check-package fuzz format format-check clean
 
 all: build
 
@@ -50,6 +50,17 @@ sanitize: deps
 release: deps
 	@cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(RELEASE_BUILD) -j $(JOBS)
+
+# The Debian package, packed by CPack from the release build:
+# build-release/tavexo_<version>_<arch>.deb.
+package: release
+	@cd $(RELEASE_BUILD) && cpack -G DEB >/dev/null
+	@ls $(RELEASE_BUILD)/tavexo_*.deb
+
+# What CI asks of the package: its contents and metadata, lintian, and the
+# unpacked program started offscreen, finding its help and sounds.
+check-package: package
+	@scripts/check-package.sh $(RELEASE_BUILD)
 
 # The libFuzzer targets (clang, ASan, UBSan), each run FUZZ_SECONDS from its
 # seed corpus; scripts/fuzz.sh runs them longer.

@@ -14,8 +14,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavexo"));
     QApplication::setApplicationVersion(QStringLiteral("1.1.1.0"));
-    QApplication::setDesktopFileName(QStringLiteral("tavexo"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tavexo.svg")));
+    // The menu entry's name, so that the desktop shows the windows under it.
+    QApplication::setDesktopFileName(QStringLiteral("example.tavexo.Tavexo"));
+    // The installed icon theme's picture, else the one built in.
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("tavexo"), QIcon(QStringLiteral(":/icons/tavexo.svg"))));
 
     // The table speaks German; so do Qt's own dialogs, and a system without
     // a locale formats money the German way.

@@ -1,5 +1,6 @@
 #include "app/screenshot_mode.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -11,6 +12,7 @@
 #include <utility>
 
 #include "settings/profiles.h"
+#include "ui/help/help_browser.h"
 #include "ui/help/help_system.h"
 #include "ui/help/help_window.h"
 #include "ui/program.h"
@@ -126,10 +128,30 @@ void ScreenshotMode::Ready() {
     ready_ = true;
     const bool helpShown = OpenHelpWindow();
     // Let the last changes reach the screen before the picture is taken.
-    QTimer::singleShot(helpShown ? 1200 : 300, this, [] {
+    QTimer::singleShot(helpShown ? 1200 : 300, this, [this] {
+        ReportData();
         std::fprintf(stderr, "TAVEXO_READY\n");
         std::fflush(stderr);
     });
+}
+
+// Where the help and the sounds came from, and the help topic shown, for a
+// check of an installed or unpacked tree (scripts/check-package.sh).
+void ScreenshotMode::ReportData() {
+    help::HelpSystem& help = program_.Help();
+    QString topic;
+    if (help.Window() != nullptr && help.Window()->isVisible())
+        topic = help.Window()->Browser()->documentTitle();
+    int sounds = 0;
+    QString soundFolder;
+    for (int i = 0; i < SOUND_COUNT; ++i) {
+        if (!program_.Sounds().Loaded(static_cast<Sound>(i))) continue;
+        ++sounds;
+        soundFolder = QFileInfo(SoundPlayer::SoundFile(static_cast<Sound>(i))).absolutePath();
+    }
+    std::fprintf(stderr, "TAVEXO_HELP_FILE %s\nTAVEXO_HELP_TOPIC %s\nTAVEXO_SOUNDS %d/%d %s\n",
+                 qPrintable(help.HelpFile()), qPrintable(topic), sounds, SOUND_COUNT,
+                 qPrintable(soundFolder));
 }
 
 // "hilfe:<context>" the help at that topic, "suche:<words>" the search with

@@ -36,6 +36,12 @@ bool CountingDrill::SetDecks(int decks) {
     return true;
 }
 
+bool CountingDrill::SetPaceFinder(PaceFinder* finder) {
+    if (running_) return false;
+    paceFinder_ = finder;
+    return true;
+}
+
 int CountingDrill::ActivePlaces() const {
     return static_cast<int>(
         std::count(settings_.placeActive.begin(), settings_.placeActive.end(), true));
@@ -102,7 +108,7 @@ void CountingDrill::Start() {
     ShowMessage(DeckMessage(settings_.decks));
     UpdateControls();
     if (view_ != nullptr) {
-        if (CheckMode(settings_.checkMode) != CheckMode::Off) view_->CoverCounts();
+        if (Checking()) view_->CoverCounts();
         view_->ShowScore(score_);
     }
     shuffler_.NewShoe(shoe_, settings_.decks);
@@ -150,6 +156,7 @@ void CountingDrill::AnswerCount(int running, std::optional<double> relative) {
     if (settings_.checkRelative) check.answeredRelative = relative.value_or(0.0);
     score_.Record(check);
     lastCheck_ = check;
+    if (paceFinder_ != nullptr) paceFinder_->Record(check.Right());
     if (view_ != nullptr) {
         view_->EndQuestion();
         view_->ShowVerdict(check);
@@ -186,8 +193,7 @@ void CountingDrill::RunRounds() {
         }
         ++rounds_;
         placeCards_.fill(0);
-        if (view_ != nullptr && CheckMode(settings_.checkMode) != CheckMode::Off)
-            view_->CoverCounts();
+        if (view_ != nullptr && Checking()) view_->CoverCounts();
         const int64_t roundStart = host_.NowMs();
         const int64_t pausedBefore = pausedMs_;
         const int dealtBefore = dealt_;
@@ -221,7 +227,8 @@ void CountingDrill::DealRound() {
         if (!PlaceActive(place)) continue;
         const int extra = shuffler_.UniformBelow(4);
         for (int i = 0; i < extra && !aborted_; ++i) DealCard(place, settings_.cardDelay);
-        Pace(settings_.playerDelay * 100);
+        // At a found pace every card follows the last at the same interval.
+        if (paceFinder_ == nullptr) Pace(settings_.playerDelay * 100);
     }
     if (PlaceActive(DRILL_DEALER_PLACE) && !aborted_) {
         const int extra = shuffler_.UniformBelow(4) + 1;
@@ -243,7 +250,7 @@ void CountingDrill::DealCard(int place, int delayTenths) {
     runningCount_ += value;
     if (view_ != nullptr) {
         view_->ShowCardCountValue(value);
-        if (CheckMode(settings_.checkMode) == CheckMode::Off) ShowCounts();
+        if (!Checking()) ShowCounts();
         view_->ShowCardsDealt(dealt_);
         view_->ShowRemainingDecks(RemainingDecks());
         view_->ShowCard(place, n, code);
@@ -252,8 +259,15 @@ void CountingDrill::DealCard(int place, int delayTenths) {
     Announce(value);
     host_.PumpEvents();
     WaitWhilePaused();
-    Pace(delayTenths * 100);
+    Pace(CardPauseMs(delayTenths));
     host_.PumpEvents();
+}
+
+int CountingDrill::CardPauseMs(int delayTenths) const {
+    if (paceFinder_ == nullptr) return delayTenths * 100;
+    // The announcement's lead-in is part of the interval.
+    const int lead = settings_.announcement == 0 ? ANNOUNCEMENT_DELAY_MS : 0;
+    return std::max(0, paceFinder_->CardIntervalMs() - lead);
 }
 
 void CountingDrill::Announce(int countValue) {
@@ -287,8 +301,14 @@ void CountingDrill::ClearTable() {
     }
 }
 
+bool CountingDrill::Checking() const {
+    return paceFinder_ != nullptr || CheckMode(settings_.checkMode) != CheckMode::Off;
+}
+
 bool CountingDrill::AskAfterThisRound() const {
     if (aborted_) return false;
+    // The pace moves with every check.
+    if (paceFinder_ != nullptr) return true;
     switch (CheckMode(settings_.checkMode)) {
         case CheckMode::EveryRound:
             return true;

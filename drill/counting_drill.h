@@ -8,6 +8,7 @@
 #include "drill/count_check.h"
 #include "drill/drill_host.h"
 #include "drill/drill_view.h"
+#include "drill/pace_finder.h"
 #include "engine/shoe.h"
 #include "settings/count_drill_settings.h"
 
@@ -54,6 +55,11 @@ class CountingDrill {
     void SetAskRelative(bool ask) { settings_.checkRelative = ask; }
     // Refused (false) while a run is going on: the shoe in play keeps its size.
     bool SetDecks(int decks);
+    // "Tempo finden": with a finder set, every card follows the last at the
+    // finder's pace instead of the delays, the count is asked after every
+    // round, and each checked answer moves the pace. Refused while a run is
+    // going on; none (nullptr) deals by the delays again.
+    bool SetPaceFinder(PaceFinder* finder);
 
     // --- user input ---
     void Start();
@@ -95,6 +101,10 @@ class CountingDrill {
     void ClearTable();
     void AskForCount();
     bool AskAfterThisRound() const;
+    // The drill asks for the count at some point of the run, so the count
+    // displays stay covered.
+    bool Checking() const;
+    int CardPauseMs(int delayTenths) const;
     bool ShoeAtCut() const { return Cards() - dealt_ < reserve_; }
     void WaitWhilePaused();
     void Pace(int ms);
@@ -104,6 +114,7 @@ class CountingDrill {
 
     DrillHost& host_;
     DrillView* view_ = nullptr;
+    PaceFinder* paceFinder_ = nullptr;
     ShoeShuffler shuffler_;
     std::function<std::string()> blocker_;
     TCountDrillSettings settings_;

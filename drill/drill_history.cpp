@@ -1,100 +1,44 @@
 #include "drill/drill_history.h"
 
-#include <cerrno>
-#include <charconv>
-#include <cmath>
-#include <cstdio>
 #include <sstream>
 
+#include "drill/csv_fields.h"
+
 namespace tavexo {
-
-namespace {
-
-std::string Decimal(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f", value);
-    std::string s = text;
-    for (char& c : s) {
-        if (c == '.') c = ',';
-    }
-    return s;
-}
-
-std::vector<std::string> Fields(const std::string& line) {
-    std::vector<std::string> fields;
-    std::string field;
-    std::istringstream in(line);
-    while (std::getline(in, field, ';')) fields.push_back(field);
-    if (!line.empty() && line.back() == ';') fields.emplace_back();
-    return fields;
-}
-
-std::optional<int> WholeNumber(const std::string& text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
-std::optional<double> DecimalNumber(std::string text) {
-    for (char& c : text) {
-        if (c == ',') c = '.';
-    }
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-}  // namespace
 
 std::string FormatSessionLine(const DrillSessionRecord& r) {
     // The date is the one free text: a separator or line break in it would
     // shift every field after it.
-    std::string when = r.when;
-    for (char& c : when) {
-        if (c == ';' || c == '\r' || c == '\n') c = ' ';
-    }
-    return when + ';' + std::to_string(r.decks) + ';' + std::to_string(r.places) + ';' +
-           std::to_string(r.checked) + ';' + std::to_string(r.correct) + ';' +
-           Decimal(r.meanError) + ';' + Decimal(r.cardsPerSecond);
+    return FieldText(r.when) + ';' + std::to_string(r.decks) + ';' + std::to_string(r.places) +
+           ';' + std::to_string(r.checked) + ';' + std::to_string(r.correct) + ';' +
+           DecimalComma(r.meanError) + ';' + DecimalComma(r.cardsPerSecond) + ';' +
+           (r.heldPace ? DecimalComma(*r.heldPace) : std::string());
 }
 
 std::optional<DrillSessionRecord> ParseSessionLine(const std::string& line) {
-    std::string text = line;
-    if (!text.empty() && text.back() == '\r') text.pop_back();
-    const std::vector<std::string> f = Fields(text);
-    if (f.size() != 7 || f[0].empty()) return std::nullopt;
-    const auto decks = WholeNumber(f[1]);
-    const auto places = WholeNumber(f[2]);
-    const auto checked = WholeNumber(f[3]);
-    const auto correct = WholeNumber(f[4]);
-    const auto error = DecimalNumber(f[5]);
-    const auto pace = DecimalNumber(f[6]);
+    const std::vector<std::string> f = SplitFields(line);
+    if ((f.size() != 7 && f.size() != 8) || f[0].empty()) return std::nullopt;
+    const auto decks = ParseWholeField(f[1]);
+    const auto places = ParseWholeField(f[2]);
+    const auto checked = ParseWholeField(f[3]);
+    const auto correct = ParseWholeField(f[4]);
+    const auto error = ParseDecimalField(f[5]);
+    const auto pace = ParseDecimalField(f[6]);
     if (!decks || !places || !checked || !correct || !error || !pace) return std::nullopt;
     if (*checked < 0 || *correct < 0 || *correct > *checked) return std::nullopt;
-    return DrillSessionRecord{f[0], *decks, *places, *checked, *correct, *error, *pace};
+    DrillSessionRecord record{f[0], *decks, *places, *checked, *correct, *error, *pace, {}};
+    if (f.size() == 8 && !f[7].empty()) {
+        const auto held = ParseDecimalField(f[7]);
+        if (!held || *held <= 0.0) return std::nullopt;
+        record.heldPace = held;
+    }
+    return record;
 }
 
 FileResult AppendDrillSession(const std::string& trainingFolder, const DrillSessionRecord& record,
                               const FileCalls& calls) {
-    const std::string path = trainingFolder + DRILL_HISTORY_FILE_NAME;
-    std::string bytes;
-    int error = 0;
-    if (const auto old = ReadFileBytes(path, &error, calls)) {
-        bytes = *old;
-    } else if (error != ENOENT) {
-        return WriteFailure(path, error);
-    }
-    if (bytes.empty()) bytes = std::string(DRILL_HISTORY_HEADER) + "\r\n";
-    // A file cut off in its last line gets its line break back first, so
-    // the new session starts a line of its own.
-    if (bytes.back() != '\n') bytes += "\r\n";
-    bytes += FormatSessionLine(record) + "\r\n";
-    error = ReplaceFileContents(path, bytes, calls);
-    return error == 0 ? FileResult{} : WriteFailure(path, error);
+    return AppendCsvLine(trainingFolder + DRILL_HISTORY_FILE_NAME, DRILL_HISTORY_HEADER,
+                         FormatSessionLine(record), calls);
 }
 
 std::vector<DrillSessionRecord> LoadDrillHistory(const std::string& trainingFolder) {

@@ -10,12 +10,16 @@ namespace tavexo {
 
 // The count check's results over the days: one line per scored session in
 // "Zählverlauf.csv" in the training folder. Semicolons and decimal commas,
-// so that a German spreadsheet program opens it as it is:
-//   Datum;Decks;Boxen;Runden;Richtig;Fehler;Karten/s
-//   2026-12-10 14:05;8;3;12;10;0,25;1,40
+// so that a German spreadsheet program opens it as it is. "Tempo" is the
+// fastest pace a "Tempo finden" session found held, empty for the others:
+//   Datum;Decks;Boxen;Runden;Richtig;Fehler;Karten/s;Tempo
+//   2026-12-10 14:05;8;3;12;10;0,25;1,40;
+//   2026-12-11 09:30;6;2;30;28;0,10;1,90;1,75
+// Files of earlier versions have no "Tempo" field; their lines read as
+// sessions without one.
 inline constexpr const char* DRILL_HISTORY_FILE_NAME = "Zählverlauf.csv";
 inline constexpr const char* DRILL_HISTORY_HEADER =
-    "Datum;Decks;Boxen;Runden;Richtig;Fehler;Karten/s";
+    "Datum;Decks;Boxen;Runden;Richtig;Fehler;Karten/s;Tempo";
 
 struct DrillSessionRecord {
     std::string when;  // local date and time, as the user reads it
@@ -25,6 +29,8 @@ struct DrillSessionRecord {
     int correct = 0;
     double meanError = 0.0;       // of the running count
     double cardsPerSecond = 0.0;  // while dealing
+    // Cards per second held at 95 % right or more ("Tempo finden" only).
+    std::optional<double> heldPace;
 
     bool operator==(const DrillSessionRecord&) const = default;
 };

@@ -15,6 +15,7 @@ PACKAGES=(
     fonts-dejavu-core fonts-dejavu-extra
     libopenmpi-dev openmpi-bin
     clang-14 libclang-rt-14-dev
+    file dpkg-dev lintian desktop-file-utils appstream man-db
 )
 
 missing=()

@@ -70,6 +70,7 @@ class Program {
     StatisticsWindow* Statistics() const { return statistics_.get(); }
     Table& GetTable() { return table_; }
     QtTableHost& Host() { return host_; }
+    const SoundPlayer& Sounds() const { return player_; }
     TProgramSettings& Settings() { return settings_; }
     const DataFolders& Folders() const { return folders_; }
     const TProfileFile& Profiles() const { return profiles_; }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <numeric>
 
@@ -437,6 +438,65 @@ TEST(DrillDecks, AreLockedDuringARun) {
     EXPECT_EQ(rig.view.LastMessage(), "Gespielt wird mit 1 Deck = 52 Karten");
     EXPECT_EQ(rig.view.lastDecks, 1);
 }
+
+// --- "Tempo finden" ---
+
+struct TempoCase {
+    const char* name;
+    int announcement;
+    double startPace;
+};
+
+class DrillTempoTest : public ::testing::TestWithParam<TempoCase> {};
+
+TEST_P(DrillTempoTest, DealsEveryCardAtTheFoundPaceAndMovesItWithEveryCheck) {
+    const TempoCase& c = GetParam();
+    DrillRig rig;
+    rig.drill.SetDecks(2);
+    rig.Places({1, 8});
+    rig.drill.SetAnnouncement(c.announcement);
+    // The delays would give other intervals; the pace replaces them.
+    rig.drill.SetCardDelay(3);
+    rig.drill.SetPlayerDelay(20);
+    PaceFinder finder(c.startPace);
+    ASSERT_TRUE(rig.drill.SetPaceFinder(&finder));
+    // Check mode "nie": the pace asks all the same. Right, right, wrong, ...
+    int answers = 0;
+    bool changedDuringRun = true;
+    rig.host.Whenever([&] { return rig.drill.AwaitingAnswer(); },
+                      [&] {
+                          EXPECT_TRUE(rig.view.countsCovered);
+                          changedDuringRun = rig.drill.SetPaceFinder(nullptr);
+                          const int offset = ++answers % 3 == 0 ? 1 : 0;
+                          rig.drill.AnswerCount(rig.drill.RunningCount() + offset, std::nullopt);
+                      });
+    rig.drill.Start();
+
+    EXPECT_FALSE(changedDuringRun);
+    const auto rounds = ::tavexo::testing::Rounds(rig.view.shown);
+    ASSERT_GT(rounds.size(), 3u);
+    ASSERT_EQ(finder.Checks().size(), rounds.size());
+    EXPECT_EQ(rig.drill.Score().Checked(), static_cast<int>(rounds.size()));
+    for (size_t r = 0; r < rounds.size(); ++r) {
+        const PaceCheck& check = finder.Checks()[r];
+        EXPECT_EQ(check.right, (r + 1) % 3 != 0) << "round " << r + 1;
+        const auto interval = std::lround(1000.0 / check.cardsPerSecond);
+        for (size_t i = 1; i < rounds[r].size(); ++i)
+            EXPECT_EQ(rounds[r][i].atMs - rounds[r][i - 1].atMs, interval)
+                << "round " << r + 1 << ", card " << i + 1;
+    }
+    // Faster after the right answers of the first two rounds, slower after
+    // the wrong one of the third.
+    EXPECT_GT(finder.Checks()[1].cardsPerSecond, finder.Checks()[0].cardsPerSecond);
+    EXPECT_LT(finder.Checks()[3].cardsPerSecond, finder.Checks()[2].cardsPerSecond);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DrillTempoTest,
+                         // With the count values announced, their half second lead-in is part of
+                         // the interval.
+                         ::testing::Values(TempoCase{"Silent", 2, 2.0},
+                                           TempoCase{"Announced", 0, 1.0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tavexo

@@ -11,14 +11,14 @@ namespace {
 TEST(DrillHistory, AppendsSessionsAndReadsThemBack) {
     ScratchFolder folder;
     EXPECT_TRUE(LoadDrillHistory(folder.Path()).empty());
-    const DrillSessionRecord first{"2026-12-10 14:05", 8, 3, 12, 10, 0.25, 1.4};
-    const DrillSessionRecord second{"2026-12-11 09:30", 1, 8, 1, 1, 0.0, 2.75};
+    const DrillSessionRecord first{"2026-12-10 14:05", 8, 3, 12, 10, 0.25, 1.4, {}};
+    const DrillSessionRecord second{"2026-12-11 09:30", 1, 8, 1, 1, 0.0, 2.75, 1.8};
     ASSERT_TRUE(AppendDrillSession(folder.Path(), first).ok);
     ASSERT_TRUE(AppendDrillSession(folder.Path(), second).ok);
     EXPECT_EQ(folder.Read("Zählverlauf.csv"),
-              "Datum;Decks;Boxen;Runden;Richtig;Fehler;Karten/s\r\n"
-              "2026-12-10 14:05;8;3;12;10;0,25;1,40\r\n"
-              "2026-12-11 09:30;1;8;1;1;0,00;2,75\r\n");
+              "Datum;Decks;Boxen;Runden;Richtig;Fehler;Karten/s;Tempo\r\n"
+              "2026-12-10 14:05;8;3;12;10;0,25;1,40;\r\n"
+              "2026-12-11 09:30;1;8;1;1;0,00;2,75;1,80\r\n");
     EXPECT_EQ(LoadDrillHistory(folder.Path()), (std::vector<DrillSessionRecord>{first, second}));
 }
 
@@ -36,15 +36,29 @@ TEST(DrillHistory, LinesThatCannotBeReadArePassedOverAndKept) {
     ASSERT_EQ(sessions.size(), 1u);
     EXPECT_EQ(sessions[0].when, "2026-12-01 10:00");
 
-    const DrillSessionRecord next{"2026-12-05 10:00", 4, 1, 2, 2, 0.0, 0.5};
+    const DrillSessionRecord next{"2026-12-05 10:00", 4, 1, 2, 2, 0.0, 0.5, {}};
     ASSERT_TRUE(AppendDrillSession(folder.Path(), next).ok);
     EXPECT_EQ(folder.Read("Zählverlauf.csv"),
-              damaged + "\r\n2026-12-05 10:00;4;1;2;2;0,00;0,50\r\n");
+              damaged + "\r\n2026-12-05 10:00;4;1;2;2;0,00;0,50;\r\n");
     EXPECT_EQ(LoadDrillHistory(folder.Path()).back(), next);
 }
 
+TEST(DrillHistory, LinesOfEarlierVersionsWithoutTheTempoFieldAreRead) {
+    ScratchFolder folder;
+    folder.Write("Zählverlauf.csv",
+                 "Datum;Decks;Boxen;Runden;Richtig;Fehler;Karten/s\r\n"
+                 "2026-12-01 10:00;8;3;5;4;0,20;1,00\r\n"
+                 "2026-12-02 10:00;8;3;5;4;0,20;1,00;1,25\r\n"
+                 "2026-12-03 10:00;8;3;5;4;0,20;1,00;schnell\r\n"
+                 "2026-12-04 10:00;8;3;5;4;0,20;1,00;0,00\r\n");
+    const auto sessions = LoadDrillHistory(folder.Path());
+    ASSERT_EQ(sessions.size(), 2u);
+    EXPECT_FALSE(sessions[0].heldPace.has_value());
+    EXPECT_EQ(sessions[1].heldPace, 1.25);
+}
+
 TEST(DrillHistory, ASeparatorInTheDateCannotShiftTheFields) {
-    const DrillSessionRecord odd{"10.12.;\r\n14:05", 8, 3, 1, 1, 0.0, 1.0};
+    const DrillSessionRecord odd{"10.12.;\r\n14:05", 8, 3, 1, 1, 0.0, 1.0, {}};
     const auto parsed = ParseSessionLine(FormatSessionLine(odd));
     ASSERT_TRUE(parsed.has_value());
     EXPECT_EQ(parsed->when, "10.12.   14:05");
@@ -54,7 +68,7 @@ TEST(DrillHistory, ASeparatorInTheDateCannotShiftTheFields) {
 TEST(DrillHistory, AFailedWriteNamesTheFile) {
     ScratchFolder folder;
     const FileResult result =
-        AppendDrillSession(folder.Path() + "fehlt/", {"heute", 1, 1, 1, 1, 0, 0});
+        AppendDrillSession(folder.Path() + "fehlt/", {"heute", 1, 1, 1, 1, 0, 0, {}});
     EXPECT_FALSE(result.ok);
     EXPECT_NE(result.message.find("Zählverlauf.csv kann nicht geschrieben werden"),
               std::string::npos);

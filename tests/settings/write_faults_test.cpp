@@ -19,6 +19,8 @@
 #include <vector>
 
 #include "drill/drill_history.h"
+#include "drill/exercise_history.h"
+#include "drill/index_card_file.h"
 #include "settings/count_drill_settings.h"
 #include "settings/file_io.h"
 #include "settings/profiles.h"
@@ -157,7 +159,21 @@ const Writer WRITERS[] = {
      }},
     {"Zaehlverlauf", "Zählverlauf.csv",
      [](const std::string& folder, const FileCalls& calls) {
-         return AppendDrillSession(folder, {"2026-12-10 17:00", 8, 3, 12, 10, 0.25, 1.4}, calls);
+         return AppendDrillSession(folder, {"2026-12-10 17:00", 8, 3, 12, 10, 0.25, 1.4, {}},
+                                   calls);
+     },
+     true},
+    {"Uebungsverlauf", "Übungsverlauf.csv",
+     [](const std::string& folder, const FileCalls& calls) {
+         return AppendExercise(
+             folder, {"2026-12-10 17:00", "Decks schätzen", "6 Decks", 10, 7, 0.3, 2.5}, calls);
+     },
+     true},
+    {"Indexspiele", "Indexspiele.csv",
+     [](const std::string& folder, const FileCalls& calls) {
+         IndexCardStore store = IndexCardStore::Load(folder, calls);
+         store.Deck("Fritzi").Record("G1:16:10", true, 20000);
+         return store.Save(folder, calls);
      },
      true},
 };

@@ -4,8 +4,8 @@
 
 namespace tavexo::testing {
 
-void ScriptedHost::Add(Condition condition, Action action, bool standing) {
-    script_.push_back(ScriptStep{std::move(condition), std::move(action), standing});
+void ScriptedHost::Add(Condition condition, Action action, bool standing, bool waitingOnly) {
+    script_.push_back(ScriptStep{std::move(condition), std::move(action), standing, waitingOnly});
 }
 
 void ScriptedHost::When(Trigger trigger, Step step) {
@@ -16,6 +16,11 @@ void ScriptedHost::When(Trigger trigger, Step step) {
 void ScriptedHost::Whenever(Trigger trigger, Step step) {
     Add([this, trigger] { return table_ != nullptr && trigger(*table_); },
         [this, step] { step(*table_); }, true);
+}
+
+void ScriptedHost::WheneverWaiting(Trigger trigger, Step step) {
+    Add([this, trigger] { return table_ != nullptr && trigger(*table_); },
+        [this, step] { step(*table_); }, true, true);
 }
 
 void ScriptedHost::When(Condition condition, Action action) {
@@ -34,7 +39,7 @@ bool ScriptedHost::RunScript() {
     if (depth_ > 0) return false;
     for (size_t i = 0; i < script_.size(); ++i) {
         ScriptStep& s = script_[i];
-        if (s.done || !s.trigger()) continue;
+        if (s.done || (s.waitingOnly && !waiting_) || !s.trigger()) continue;
         if (!s.standing) s.done = true;
         // A step may itself run the engine, which pumps again: it must not
         // re-enter the script while it runs.
@@ -70,7 +75,10 @@ void ScriptedHost::PumpEvents() {
 }
 
 void ScriptedHost::WaitEvents() {
-    if (RunScript()) return;
+    waiting_ = true;
+    const bool ran = RunScript();
+    waiting_ = false;
+    if (ran) return;
     if (FireNextTimer(INT64_MAX)) return;
     // Nothing is due: the user takes their time. Steps that wait for a
     // moment of the clock see it pass; a wait that nothing can end runs into

@@ -41,6 +41,11 @@ class ScriptedHost : public TableHost, public DrillHost {
     // The same for steps that need no table.
     void When(Condition condition, Action action);
     void Whenever(Condition condition, Action action);
+    // A standing step that is performed only while the engine waits for an
+    // event (WaitEvents), never from a pump between two cards: a user who
+    // acts when the table is ready for them, whatever the engine does while
+    // it deals.
+    void WheneverWaiting(Trigger trigger, Step step);
 
     int64_t Now() const { return now_; }
     int64_t NowMs() const override { return now_; }
@@ -70,6 +75,7 @@ class ScriptedHost : public TableHost, public DrillHost {
         Condition trigger;
         Action step;
         bool standing;
+        bool waitingOnly = false;
         bool done = false;
     };
     struct Timer {
@@ -78,7 +84,7 @@ class ScriptedHost : public TableHost, public DrillHost {
     };
 
     bool RunScript();
-    void Add(Condition condition, Action action, bool standing);
+    void Add(Condition condition, Action action, bool standing, bool waitingOnly = false);
     bool FireNextTimer(int64_t until);
     void CheckLimit() const;
 
@@ -89,6 +95,7 @@ class ScriptedHost : public TableHost, public DrillHost {
     static constexpr int64_t IDLE_STEP_MS = 100;
     int64_t limit_ = 10LL * 3600 * 1000;
     int depth_ = 0;
+    bool waiting_ = false;  // the script runs from WaitEvents
 };
 
 }  // namespace tavexo::testing

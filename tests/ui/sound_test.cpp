@@ -1,6 +1,9 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QtEndian>
@@ -90,8 +93,9 @@ class SoundTest : public QObject {
   private slots:
     void waveHeaders_data();
     void waveHeaders();
-    void tableSoundsAreBuiltIn_data();
-    void tableSoundsAreBuiltIn();
+    void tableSoundsAreFound_data();
+    void tableSoundsAreFound();
+    void missingSoundFilesAreSilentAndTakeNoTime();
     void conversionKeepsLengthAndLevel();
     void beepToneIs400HzFor400Ms();
     void silentPlayerDoesNothing();
@@ -137,7 +141,7 @@ void SoundTest::waveHeaders() {
     QCOMPARE(sound.LengthMs(), lengthMs);
 }
 
-void SoundTest::tableSoundsAreBuiltIn_data() {
+void SoundTest::tableSoundsAreFound_data() {
     QTest::addColumn<int>("sound");
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("referenceMs");
@@ -154,16 +158,35 @@ void SoundTest::tableSoundsAreBuiltIn_data() {
     QTest::newRow("plus") << int(Sound::Plus) << "plus" << 440;
 }
 
-void SoundTest::tableSoundsAreBuiltIn() {
+void SoundTest::tableSoundsAreFound() {
     QFETCH(int, sound);
     QFETCH(QString, name);
     QFETCH(int, referenceMs);
     SoundPlayer player(SoundPlayer::Output::Silent);
     QCOMPARE(QString::fromLatin1(SoundName(Sound(sound))), name);
+    // From the build tree's data folder, laid out as an installed one.
+    QCOMPARE(SoundPlayer::SoundFile(Sound(sound)),
+             QStringLiteral(TAVEXO_STAGED_DATA_DIR "/sounds/%1.wav").arg(name));
     QVERIFY(player.Loaded(Sound(sound)));
     const int length = player.LengthMs(Sound(sound));
     QVERIFY2(std::abs(length - referenceMs) <= referenceMs / 4 + 15,
              qPrintable(QStringLiteral("%1 lasts %2 ms").arg(name).arg(length)));
+}
+
+void SoundTest::missingSoundFilesAreSilentAndTakeNoTime() {
+    // No data folder has the sounds: the player is made all the same, every
+    // sound is silent and lasts nothing, so the table deals on unpaced.
+    QTemporaryDir nowhere;
+    const QByteArray dataDirs = qgetenv("XDG_DATA_DIRS");
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(nowhere.path()));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^Tavexo: Klangdateien fehlen")));
+    SoundPlayer player(SoundPlayer::Output::Silent);
+    qputenv("XDG_DATA_DIRS", dataDirs);
+    for (int i = 0; i < SOUND_COUNT; ++i) {
+        QVERIFY(!player.Loaded(Sound(i)));
+        QCOMPARE(player.LengthMs(Sound(i)), 0);
+    }
 }
 
 void SoundTest::conversionKeepsLengthAndLevel() {

@@ -4,14 +4,10 @@
 #include <QBuffer>
 #include <QFile>
 #include <QMediaDevices>
+#include <QStringList>
 
+#include "services/program_data.h"
 #include "ui/common/wav_file.h"
-
-// The wave files are compiled into the UI library; a static library must
-// register its resources itself, and only from the global namespace.
-static void InitSoundResources() {
-    Q_INIT_RESOURCE(sounds);
-}
 
 namespace tavexo {
 
@@ -22,12 +18,22 @@ constexpr int BEEP_RATE = 22050;
 }  // namespace
 
 SoundPlayer::SoundPlayer(Output output, QObject* parent) : QObject(parent) {
-    InitSoundResources();
     // Asked once: without a device QAudioSink and QSoundEffect only warn or
     // hang in "playing", so the player then stays silent for good.
     if (output == Output::System && !QMediaDevices::audioOutputs().isEmpty())
         device_ = QMediaDevices::defaultAudioOutput();
-    for (int i = 0; i < SOUND_COUNT; ++i) Load(static_cast<Sound>(i));
+    QStringList missing;
+    for (int i = 0; i < SOUND_COUNT; ++i) {
+        if (!Load(static_cast<Sound>(i)))
+            missing << QLatin1String(SoundName(static_cast<Sound>(i)));
+    }
+    // The table plays on without them, only faster: say where they were
+    // looked for, once.
+    if (!missing.isEmpty()) {
+        qWarning("Tavexo: Klangdateien fehlen (%s); gesucht in: %s",
+                 qPrintable(missing.join(QStringLiteral(", "))),
+                 qPrintable(ProgramDataFolders().join(QStringLiteral(", "))));
+    }
 
     WavSound tone;
     tone.valid = true;
@@ -43,13 +49,22 @@ SoundPlayer::~SoundPlayer() {
     Stop();
 }
 
-void SoundPlayer::Load(Sound sound) {
-    QFile file(QStringLiteral(":/sounds/%1.wav").arg(QLatin1String(SoundName(sound))));
-    if (!file.open(QIODevice::ReadOnly)) return;
-    const WavSound wav = ParseWav(file.readAll());
+QString SoundPlayer::SoundFile(Sound sound) {
+    return FindProgramData(QStringLiteral("sounds/%1.wav").arg(QLatin1String(SoundName(sound))));
+}
+
+bool SoundPlayer::Load(Sound sound) {
+    const QString path = SoundFile(sound);
+    if (path.isEmpty()) return false;
+    QFile file(path);
+    // Our own sounds are a few kilobytes; anything far larger is not one.
+    constexpr qint64 MAX_SOUND_BYTES = 4 * 1024 * 1024;
+    if (file.size() > MAX_SOUND_BYTES || !file.open(QIODevice::ReadOnly)) return false;
+    const WavSound wav = ParseWav(file.read(MAX_SOUND_BYTES));
     Clip& clip = clips_[static_cast<int>(sound)];
     clip.lengthMs = wav.LengthMs();
     if (HasOutput()) PrepareForDevice(clip, wav);
+    return clip.lengthMs > 0;
 }
 
 void SoundPlayer::PrepareForDevice(Clip& clip, const WavSound& wav) {

@@ -19,11 +19,13 @@ struct WavSound;
 
 inline constexpr int SOUND_COUNT = 9;
 
-// Plays the table's nine wave sounds from the program's resources and the
-// 400 Hz beep. Playing never blocks: whoever must wait for a sound waits its
-// LengthMs(), which comes from the wave header. A new sound cuts off the one
-// that plays. Without an audio output every call is a silent no-op; the
-// lengths stay the same, so the table keeps its pace.
+// Plays the table's nine wave sounds, read from the program's data folder
+// (share/tavexo/sounds, services/program_data.h), and the 400 Hz beep.
+// Playing never blocks: whoever must wait for a sound waits its LengthMs(),
+// which comes from the wave header. A new sound cuts off the one that plays.
+// Without an audio output every call is a silent no-op; the lengths stay the
+// same, so the table keeps its pace. A sound whose file is missing is silent
+// and lasts nothing.
 class SoundPlayer : public QObject {
     Q_OBJECT
   public:
@@ -33,6 +35,9 @@ class SoundPlayer : public QObject {
     // player is made; Silent never touches the audio system.
     explicit SoundPlayer(Output output = Output::System, QObject* parent = nullptr);
     ~SoundPlayer() override;
+
+    // The file a sound is read from; empty when no data folder has it.
+    static QString SoundFile(Sound sound);
 
     bool HasOutput() const { return !device_.isNull(); }
     bool Loaded(Sound sound) const;
@@ -51,7 +56,8 @@ class SoundPlayer : public QObject {
         QAudioFormat format;
         int lengthMs = 0;
     };
-    void Load(Sound sound);
+    // False when the sound's file is missing or no wave file.
+    bool Load(Sound sound);
     void PrepareForDevice(Clip& clip, const WavSound& wav);
     void Start(const Clip& clip);
 

@@ -1,10 +1,10 @@
 #include "ui/help/help_file_locator.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHelpEngineCore>
 
+#include "services/program_data.h"
 #include "ui/help/help_catalog.h"
 
 namespace tavexo::help {
@@ -16,14 +16,7 @@ QStringList StandardHelpFolders(const QString& dataFolder) {
         const QString clean = QDir::cleanPath(folder);
         if (!folders.contains(clean)) folders << clean;
     };
-#ifdef TAVEXO_HELP_BUILD_DIR
-    add(QStringLiteral(TAVEXO_HELP_BUILD_DIR));
-#endif
-    if (QCoreApplication::instance() != nullptr)
-        add(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tavexo/help"));
-#ifdef TAVEXO_HELP_INSTALL_DIR
-    add(QStringLiteral(TAVEXO_HELP_INSTALL_DIR));
-#endif
+    for (const QString& folder : ProgramDataFolders()) add(folder + QStringLiteral("/help"));
     add(dataFolder);
     return folders;
 }

@@ -8,10 +8,10 @@ namespace tavexo::help {
 // The help file's name, wherever it lies.
 inline constexpr char HELP_FILE_NAME[] = "mentaxHilfe.qch";
 
-// Where the help file may lie, in the order they are tried: the build tree
-// (a program run from its build folder), the install prefix (next to the
-// installed program, then the prefix it was configured for) and the user's
-// data folder, where a downloaded copy goes.
+// Where the help file may lie, in the order they are tried: "help" in the
+// program's data folders (services/program_data.h: beside the program, an
+// installed or the build tree, then the XDG data folders) and last the
+// user's data folder, where a downloaded copy goes.
 QStringList StandardHelpFolders(const QString& dataFolder);
 
 // The full path of the first help file of ours found in the folders; empty

@@ -62,6 +62,10 @@ bool HelpSystem::HelpFileMissing() const {
     return helpMissing_;
 }
 
+QString HelpSystem::HelpFile() const {
+    return helpMissing_ ? QString() : catalog_->HelpFile();
+}
+
 HelpDownloadWindow* HelpSystem::DownloadWindow() const {
     return downloadWindow_;
 }

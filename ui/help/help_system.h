@@ -40,6 +40,8 @@ class HelpSystem : public QObject {
     // Looks for the help file and makes it the one shown; true when found.
     bool FindHelpFile();
     bool HelpFileMissing() const;
+    // The help file shown; empty while it is missing.
+    QString HelpFile() const;
 
     // The window the help belongs to: centres the small windows and stands
     // in for the context when nothing else declares one.
