@@ -253,6 +253,14 @@ GridView::GridView(QWidget* parent) : QTableView(parent) {
         return true;
     }();
     Q_UNUSED(installed);
+    // With a screen reader running, the table view being built has already
+    // been given Qt's own interface, every cell and all: it makes way for
+    // this grid's.
+    if (QAccessible::isActive()) {
+        QAccessibleInterface* made = QAccessible::queryAccessibleInterface(this);
+        if (made != nullptr && dynamic_cast<GridAccessible*>(made) == nullptr)
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
     // Other rows come into view: a screen reader looks at the table again.
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
         if (!QAccessible::isActive()) return;
