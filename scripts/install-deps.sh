@@ -9,7 +9,7 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n
     qt6-documentation-tools libqt6sql6-sqlite
-    libgl-dev libxlsxwriter-dev
+    libgl-dev libxlsxwriter-dev libglib2.0-dev
     xvfb xauth imagemagick poppler-utils sox espeak-ng
     python3 python3-openpyxl
     fonts-dejavu-core fonts-dejavu-extra

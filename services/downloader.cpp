@@ -93,6 +93,7 @@ DownloadResult Fetch(QNetworkAccessManager& manager, const QUrl& url, const QStr
         result.error = QStringLiteral("Der Server antwortete mit %1 %2.").arg(status).arg(reason);
     } else if (networkError != QNetworkReply::NoError) {
         result.error = networkText;
+        result.unreachable = IsUnreachable(networkError);
     } else if (status == 0 && url.scheme().startsWith(QLatin1String("http"))) {
         result.error = QStringLiteral("Der Server hat keine gültige Antwort gesendet.");
     } else if (!file.commit()) {
@@ -106,6 +107,13 @@ DownloadResult Fetch(QNetworkAccessManager& manager, const QUrl& url, const QStr
 }
 
 }  // namespace
+
+bool IsUnreachable(QNetworkReply::NetworkError error) {
+    return error == QNetworkReply::HostNotFoundError ||
+           error == QNetworkReply::UnknownNetworkError ||
+           error == QNetworkReply::TemporaryNetworkFailureError ||
+           error == QNetworkReply::NetworkSessionFailedError;
+}
 
 DownloadResult DownloadToFile(const QUrl& url, const QString& target,
                               const DownloadOptions& options) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QNetworkReply>
 #include <QString>
 #include <QUrl>
 
@@ -23,7 +24,16 @@ struct DownloadOptions {
 struct DownloadResult {
     bool ok = false;
     QString error;  // why it failed, in German, for a message
+    // The server's host could not be found or reached: the machine has no
+    // way out, as far as the user can tell.
+    bool unreachable = false;
 };
+
+// Whether a request failed because the server's host could not be found or
+// reached (no name lookup, no route to the host or the network, which Qt
+// reports as an unknown network error), rather than for something the
+// server did.
+bool IsUnreachable(QNetworkReply::NetworkError error);
 
 // Fetches `url` into `target`: first into the probe file, and only when that
 // gave a body of at least 4 bytes with a success status, a second time into

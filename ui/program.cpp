@@ -8,8 +8,8 @@
 
 #include <exception>
 
-#include "services/update_server.h"
 #include "settings/settings_store.h"
+#include "settings/update_server.h"
 #include "settings/window_positions.h"
 #include "stats/grid_layouts.h"
 #include "ui/common/locale_text_format.h"
@@ -64,6 +64,8 @@ void Program::Start() {
     start_ = new StartScreen(base);
     folders_ = start_->Folders();
     profiles_ = start_->Profiles();
+    // One server for the update, its news and the help download.
+    updateServer_ = QString::fromStdString(LoadUpdateServer(folders_.settingsFolder));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         start_->move(screen->availableGeometry().center() - start_->rect().center());
     help::SetHelpContext(start_, help::TableWindow);
@@ -111,7 +113,8 @@ void Program::RegisterWindows() {
     const auto services = [this] {
         return DesktopServiceEnvironment(QString::fromStdString(folders_.dataFolder),
                                          QString::fromStdString(folders_.programFolder),
-                                         QString::fromStdString(folders_.tempDownloadFile));
+                                         QString::fromStdString(folders_.tempDownloadFile),
+                                         QUrl(updateServer_));
     };
     windows.Register(SecondaryWindow::Update,
                      [this, services] { return new UpdateWindow(services(), window_.get()); });
@@ -172,7 +175,7 @@ void Program::CreateHelp() {
     help::HelpSystem::Setup setup;
     setup.helpFolders = config_.helpFolders.value_or(help::StandardHelpFolders(dataFolder));
     setup.downloadTarget = dataFolder + QLatin1String(help::HELP_FILE_NAME);
-    setup.downloadUrl = help::HelpDownloadUrl(QLatin1String(UPDATE_SERVER_BASE));
+    setup.downloadUrl = help::HelpDownloadUrl(updateServer_);
     setup.collectionFile = config_.helpCollectionFile;
     if (setup.collectionFile.isEmpty())
         setup.collectionFile = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +

@@ -111,6 +111,7 @@ class Program {
     QPointer<StartScreen> start_;
     DataFolders folders_;
     TProfileFile profiles_;
+    QString updateServer_;
     BoxPageHandler boxPageHandler_;
 };
 

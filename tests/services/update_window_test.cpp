@@ -7,6 +7,7 @@
 
 #include "cut_off_widgets.h"
 #include "loopback_http_server.h"
+#include "services/update_package.h"
 #include "settings/version_info.h"
 #include "ui/services/update_window.h"
 
@@ -32,9 +33,12 @@ class UpdateWindowTest : public QObject {
     void theLastOfThreeRecordsIsShownAndEnablesDownload();
     void anEqualVersionLeavesDownloadDisabled();
     void aGarbledVersionFileIsAFailedCheck();
+    void aVersionThatNamesNoPackageIsAFailedCheck();
+    void aSilentServerIsATimeOutSaidSo();
     void anErrorPageIsAFailedDownloadAndInstallationStaysOff();
-    void aDownloadedInstallerEnablesInstallation();
-    void declinedInstallationNamesBothFolders();
+    void theDownloadedPackageGoesToTheInstaller_data();
+    void theDownloadedPackageGoesToTheInstaller();
+    void declinedInstallationNamesTheRealFiles();
     void offlineEveryButtonSaysSo();
     void showsEveryTextInFull();
 
@@ -62,6 +66,14 @@ class UpdateWindowTest : public QObject {
             opened_ << url;
             return true;
         };
+        env.programFile = QStringLiteral("/home/anna/Programme/tavexo/tavexo");
+        env.origin = [this] { return origin_; };
+        env.openInstaller = [this](const QString& package) {
+            handedOver_ << package;
+            QFile file(package);
+            if (file.open(QIODevice::ReadOnly)) handedOverBytes_ = file.readAll();
+            return launch_;
+        };
         env.endForUpdate = [this] { ended_ = true; };
         window_ = std::make_unique<UpdateWindow>(env);
         window_->show();
@@ -73,6 +85,10 @@ class UpdateWindowTest : public QObject {
     bool online_ = true;
     bool confirmAnswer_ = false;
     bool ended_ = false;
+    ProgramOrigin origin_ = ProgramOrigin::Package;
+    InstallerLaunch launch_;
+    QStringList handedOver_;
+    QByteArray handedOverBytes_;
     QStringList messages_;
     QList<QUrl> opened_;
 };
@@ -83,6 +99,10 @@ void UpdateWindowTest::init() {
     online_ = true;
     confirmAnswer_ = false;
     ended_ = false;
+    origin_ = ProgramOrigin::Package;
+    launch_ = {};
+    handedOver_.clear();
+    handedOverBytes_.clear();
     messages_.clear();
     opened_.clear();
     MakeWindow();
@@ -114,60 +134,155 @@ void UpdateWindowTest::aGarbledVersionFileIsAFailedCheck() {
     server_->SetRoute(QStringLiteral("/downloads/verinfos.tvx"),
                       {200, VersionRecord("1.2.0.0") + "half a record", Behaviour::Answer});
     QTest::mouseClick(Button("BPruefen"), Qt::LeftButton);
-    QCOMPARE(messages_, QStringList{QStringLiteral("Die Prüfung hat leider nicht geklappt.\n")});
+    QCOMPARE(messages_,
+             QStringList{QStringLiteral("Die Prüfung hat leider nicht geklappt.\n\n"
+                                        "Die Versionsdatei des Servers ist beschädigt.")});
     QCOMPARE(Available(), QString());
     QVERIFY(!Button("BDownload")->isEnabled());
 }
 
+void UpdateWindowTest::aVersionThatNamesNoPackageIsAFailedCheck() {
+    // The version becomes part of a file name and an address: a text that
+    // could climb out of the folder is never used.
+    server_->SetRoute(QStringLiteral("/downloads/verinfos.tvx"),
+                      {200, VersionRecord("../../x"), Behaviour::Answer});
+    QTest::mouseClick(Button("BPruefen"), Qt::LeftButton);
+    QCOMPARE(messages_, QStringList{QStringLiteral("Die Prüfung hat leider nicht geklappt.\n\n"
+                                                   "Der Server nennt keine gültige Version "
+                                                   "(„../../x“).")});
+    QVERIFY(!Button("BDownload")->isEnabled());
+}
+
+void UpdateWindowTest::aSilentServerIsATimeOutSaidSo() {
+    server_->SetRoute(QStringLiteral("/downloads/verinfos.tvx"), {200, {}, Behaviour::NeverAnswer});
+    QTest::mouseClick(Button("BPruefen"), Qt::LeftButton);
+    QCOMPARE(messages_, QStringList{QStringLiteral("Die Prüfung hat leider nicht geklappt.\n\n"
+                                                   "Der Server hat zu lange nicht geantwortet.")});
+}
+
 void UpdateWindowTest::anErrorPageIsAFailedDownloadAndInstallationStaysOff() {
+    const QString package = QStringLiteral("tavexo_2.0.0.0_%1.deb").arg(PackageArchitecture());
     server_->SetRoute(QStringLiteral("/downloads/verinfos.tvx"),
                       {200, VersionRecord("2.0.0.0"), Behaviour::Answer});
-    server_->SetRoute(QStringLiteral("/downloads/tvxupdate.exe"),
+    server_->SetRoute(QStringLiteral("/downloads/") + package,
                       {404, "<html>Die Seite gibt es nicht</html>", Behaviour::Answer});
     QTest::mouseClick(Button("BPruefen"), Qt::LeftButton);
     QTest::mouseClick(Button("BDownload"), Qt::LeftButton);
-    QCOMPARE(messages_, QStringList{QStringLiteral("Der Download ist gescheitert. Versuchen Sie "
-                                                   "es bitte später noch einmal.")});
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY2(messages_[0].startsWith(QStringLiteral(
+                 "Der Download ist gescheitert. Versuchen Sie es bitte später noch einmal.\n\n")),
+             qPrintable(messages_[0]));
+    QVERIFY2(messages_[0].contains(QStringLiteral("404")), qPrintable(messages_[0]));
     QVERIFY(!Button("BInstallation")->isEnabled());
-    QVERIFY(!QFile::exists(dir_->filePath(QStringLiteral("Update.exe"))));
+    QVERIFY(!QFile::exists(dir_->filePath(package)));
 }
 
-void UpdateWindowTest::aDownloadedInstallerEnablesInstallation() {
+void UpdateWindowTest::theDownloadedPackageGoesToTheInstaller_data() {
+    QTest::addColumn<int>("origin");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<bool>("ends");
+    QTest::addColumn<QString>("message");
+    using O = InstallerLaunch::Outcome;
+    const QString name = QStringLiteral("„tavexo_2.0.0.0_%1.deb“").arg(PackageArchitecture());
+    const QString command = QStringLiteral("\n\nsudo apt install '<data>tavexo_2.0.0.0_%1.deb'")
+                                .arg(PackageArchitecture());
+    QTest::newRow("from a package, installer started")
+        << int(ProgramOrigin::Package) << int(O::Started) << false
+        << QStringLiteral(
+               "Paketinstaller installiert jetzt das Paket %1. Starten Sie Tavexo "
+               "danach neu.")
+               .arg(name);
+    QTest::newRow("from its own folder, installer started: the old copy goes")
+        << int(ProgramOrigin::OwnFolder) << int(O::Started) << true << QString();
+    QTest::newRow("from its own folder, no installer: nothing is removed")
+        << int(ProgramOrigin::OwnFolder) << int(O::NoInstaller) << false
+        << QStringLiteral(
+               "Auf diesem System ist kein Paketinstaller für Debian-Pakete "
+               "eingerichtet. Bitte installieren Sie das Paket %1 im Terminal mit dem "
+               "Befehl")
+                   .arg(name) +
+               command;
+    QTest::newRow("from its own folder, installer failed: nothing is removed")
+        << int(ProgramOrigin::OwnFolder) << int(O::Failed) << false
+        << QStringLiteral(
+               "Der Paketinstaller „Paketinstaller“ konnte nicht gestartet werden "
+               "(kaputt). Bitte installieren Sie das Paket %1 im Terminal mit dem "
+               "Befehl")
+                   .arg(name) +
+               command;
+    QTest::newRow("elsewhere, installer started: the program runs on")
+        << int(ProgramOrigin::Elsewhere) << int(O::Started) << false
+        << QStringLiteral(
+               "Paketinstaller installiert jetzt das Paket %1. Starten Sie Tavexo "
+               "danach neu.")
+               .arg(name);
+}
+
+void UpdateWindowTest::theDownloadedPackageGoesToTheInstaller() {
+    QFETCH(int, origin);
+    QFETCH(int, outcome);
+    QFETCH(bool, ends);
+    QFETCH(QString, message);
+    origin_ = ProgramOrigin(origin);
+    launch_ = {InstallerLaunch::Outcome(outcome), QStringLiteral("Paketinstaller"),
+               QStringLiteral("kaputt")};
+    MakeWindow();
+    const QString name = QStringLiteral("tavexo_2.0.0.0_%1.deb").arg(PackageArchitecture());
+    // An older update's package left in the data folder goes.
+    const QString old =
+        dir_->filePath(QStringLiteral("tavexo_1.9.0.0_%1.deb").arg(PackageArchitecture()));
+    QVERIFY(QFile(old).open(QIODevice::WriteOnly));
     server_->SetRoute(QStringLiteral("/downloads/verinfos.tvx"),
                       {200, VersionRecord("2.0.0.0"), Behaviour::Answer});
-    server_->SetRoute(QStringLiteral("/downloads/tvxupdate.exe"),
-                      {200, QByteArray(2000, 'u'), Behaviour::Answer});
+    server_->SetRoute(QStringLiteral("/downloads/") + name,
+                      {200, QByteArray(2000, 'p'), Behaviour::Answer});
     QTest::mouseClick(Button("BPruefen"), Qt::LeftButton);
     QTest::mouseClick(Button("BDownload"), Qt::LeftButton);
     QVERIFY(Button("BInstallation")->isEnabled());
-    QFile installer(dir_->filePath(QStringLiteral("Update.exe")));
-    QVERIFY(installer.open(QIODevice::ReadOnly));
-    QCOMPARE(installer.readAll(), QByteArray(2000, 'u'));
+    QVERIFY(!QFile::exists(old));
 
     confirmAnswer_ = true;
     QTest::mouseClick(Button("BInstallation"), Qt::LeftButton);
-    QCOMPARE(opened_, QList<QUrl>{QUrl::fromLocalFile(installer.fileName())});
-    QVERIFY(ended_);
+    QCOMPARE(handedOver_, QStringList{dir_->filePath(name)});
+    QCOMPARE(handedOverBytes_, QByteArray(2000, 'p'));
+    QCOMPARE(ended_, ends);
+    const QStringList informed = messages_.mid(1);  // after the question
+    message.replace(QStringLiteral("<data>"), dir_->path() + QLatin1Char('/'));
+    QCOMPARE(informed, message.isEmpty() ? QStringList() : QStringList{message});
+    QVERIFY(opened_.isEmpty());
 }
 
-void UpdateWindowTest::declinedInstallationNamesBothFolders() {
+void UpdateWindowTest::declinedInstallationNamesTheRealFiles() {
+    origin_ = ProgramOrigin::OwnFolder;
+    MakeWindow();
+    const QString name = QStringLiteral("tavexo_2.0.0.0_%1.deb").arg(PackageArchitecture());
+    server_->SetRoute(QStringLiteral("/downloads/verinfos.tvx"),
+                      {200, VersionRecord("2.0.0.0"), Behaviour::Answer});
+    server_->SetRoute(QStringLiteral("/downloads/") + name,
+                      {200, QByteArray(100, 'p'), Behaviour::Answer});
+    window_->CheckVersion();
+    window_->DownloadInstaller();
     window_->Install();
     QCOMPARE(messages_.size(), 2);
     const QString data = dir_->path() + QLatin1Char('/');
+    const QString command = QStringLiteral("sudo apt install '") + data + name + QLatin1Char('\'');
     QCOMPARE(messages_[0],
              QStringLiteral("Um die Installation durchführen zu können, muss das Programm jetzt "
-                            "geschlossen werden. Die Programm-Datei wird gelöscht und das Update "
-                            "gestartet. Wenn etwas schief läuft, bitte das Update manuell durch "
-                            "Doppelklick auf die Datei \"Update.exe\" im Verzeichnis ") +
-                 data + QStringLiteral(" starten.\n\nSoll fortgefahren werden?"));
+                            "geschlossen werden. Die Programm-Datei "
+                            "„/home/anna/Programme/tavexo/tavexo“ wird gelöscht und das Paket „") +
+                 name +
+                 QStringLiteral("“ dem Paketinstaller übergeben. Wenn etwas schief läuft, "
+                                "installieren Sie das Paket bitte im Terminal mit dem "
+                                "Befehl\n\n") +
+                 command + QStringLiteral("\n\nSoll fortgefahren werden?"));
     QCOMPARE(messages_[1],
-             QStringLiteral("Installation wurde auf Ihren Wunsch abgebrochen. Sie  könnnen das "
-                            "Update manuell durch Doppelklick auf die Datei \"Update.exe\" im "
-                            "Verzeichnis ") +
-                 data +
-                 QStringLiteral(" starten.\n\nZuvor muss das Programm geschlossen und die Datei "
-                                "\"TVX.exe\" im Verzeichnis /opt/tavexo/ gelöscht werden."));
-    QVERIFY(opened_.isEmpty());
+             QStringLiteral("Installation wurde auf Ihren Wunsch abgebrochen. Sie können das "
+                            "Paket „") +
+                 name + QStringLiteral("“ im Verzeichnis ") + data +
+                 QStringLiteral(" später im Terminal mit dem Befehl\n\n") + command +
+                 QStringLiteral("\n\ninstallieren. Danach kann die alte Programm-Datei "
+                                "„/home/anna/Programme/tavexo/tavexo“ gelöscht werden."));
+    QVERIFY(handedOver_.isEmpty());
     QVERIFY(!ended_);
 }
 

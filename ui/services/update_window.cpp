@@ -1,7 +1,9 @@
 #include "ui/services/update_window.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,6 +15,8 @@
 #include <QVBoxLayout>
 
 #include "services/downloader.h"
+#include "services/package_installer.h"
+#include "services/update_package.h"
 #include "settings/version_info.h"
 #include "ui/common/window_size.h"
 #include "ui/common/window_style.h"
@@ -63,6 +67,7 @@ UpdateWindow::UpdateWindow(ServiceEnvironment env, QWidget* parent)
     installed->setObjectName(QStringLiteral("LInstalliert"));
     lVerfuegbar_ = new QLabel(check);
     lVerfuegbar_->setObjectName(QStringLiteral("LVerfuegbar"));
+    lVerfuegbar_->setTextFormat(Qt::PlainText);
     auto* checkLayout = new QGridLayout(check);
     checkLayout->addWidget(bPruefen_, 0, 0, 2, 1);
     checkLayout->addWidget(new QLabel(QStringLiteral("Installierte Version"), check), 0, 1);
@@ -137,12 +142,16 @@ UpdateWindow::UpdateWindow(ServiceEnvironment env, QWidget* parent)
 }
 
 QUrl UpdateWindow::ServerFile(const QString& path) const {
+    // Below the server's own path, so that a mirror may keep the files in a
+    // folder of its own.
     QUrl url = env_.serverBase;
-    url.setPath(path);
+    QString base = url.path();
+    while (base.endsWith(QLatin1Char('/'))) base.chop(1);
+    url.setPath(base + path);
     return url;
 }
 
-bool UpdateWindow::Download(const QString& path, const QString& target) {
+DownloadResult UpdateWindow::Download(const QString& path, const QString& target) {
     BusyCursor busy;
     DownloadOptions options;
     options.probeFile = env_.probeFile;
@@ -163,94 +172,171 @@ bool UpdateWindow::Download(const QString& path, const QString& target) {
     bPruefen_->setEnabled(checkEnabled);
     bDownload_->setEnabled(downloadEnabled);
     progress_->setVisible(false);
-    return result.ok;
+    return result;
 }
+
+namespace {
+
+const QString CHECK_OFFLINE =
+    QStringLiteral("Für die Aktualisierung muss eine Verbindung zum Internet bestehen.");
+const QString DOWNLOAD_OFFLINE = QStringLiteral(
+    "Für den Download der Installations-Datei muss eine Verbindung zum Internet bestehen.\n\n"
+    "Ich breche ab.");
+const QString NEWS_OFFLINE = QStringLiteral(
+    "Für den Aufruf der Meldungen muss eine Verbindung zum Internet bestehen.\n\n"
+    "Ich breche erst einmal ab.");
+
+QString Quoted(const QString& text) {
+    return QStringLiteral("„%1“").arg(text);
+}
+
+}  // namespace
 
 void UpdateWindow::CheckVersion() {
     if (!env_.isOnline()) {
-        env_.inform(
-            QStringLiteral("Für die Aktualisierung muss eine Verbindung zum Internet bestehen."));
+        env_.inform(CHECK_OFFLINE);
         return;
     }
     const QString file = env_.dataFolder + QString::fromLatin1(VERSION_FILE_NAME);
     QFile::remove(file);
-    std::optional<std::string> version;
-    if (Download(QStringLiteral("/downloads/verinfos.tvx"), file)) {
-        QFile downloaded(file);
-        if (downloaded.open(QIODevice::ReadOnly)) {
-            const QByteArray bytes = downloaded.readAll();
-            version = LatestVersionOf(std::string_view(bytes.constData(), bytes.size()));
-        }
-    }
-    if (!version) {
-        env_.inform(QStringLiteral("Die Prüfung hat leider nicht geklappt.\n"));
+    const DownloadResult fetched = Download(QStringLiteral("/downloads/verinfos.tvx"), file);
+    if (fetched.unreachable) {
+        env_.inform(CHECK_OFFLINE);
         return;
     }
-    const QString available = QString::fromStdString(*version);
-    lVerfuegbar_->setText(available);
+    QString reason = fetched.error;
+    std::optional<std::string> version;
+    if (fetched.ok) {
+        QFile downloaded(file);
+        if (downloaded.open(QIODevice::ReadOnly)) {
+            const QByteArray bytes = downloaded.read(1024 * 1024);
+            version = LatestVersionOf(std::string_view(bytes.constData(), bytes.size()));
+        }
+        if (!version) reason = QStringLiteral("Die Versionsdatei des Servers ist beschädigt.");
+    }
+    if (version && !UpdatePackageName(QString::fromStdString(*version))) {
+        reason = QStringLiteral("Der Server nennt keine gültige Version (%1).")
+                     .arg(Quoted(QString::fromStdString(*version)));
+        version.reset();
+    }
+    if (!version) {
+        env_.inform(QStringLiteral("Die Prüfung hat leider nicht geklappt.\n\n") + reason);
+        return;
+    }
+    available_ = QString::fromStdString(*version);
+    lVerfuegbar_->setText(available_);
     // Any difference counts, an older version too: the server knows best.
-    bDownload_->setEnabled(available != QString::fromLatin1(PROGRAM_VERSION));
+    bDownload_->setEnabled(available_ != QString::fromLatin1(PROGRAM_VERSION));
+    bInstallation_->setEnabled(false);
+    package_.clear();
 }
 
 void UpdateWindow::DownloadInstaller() {
     if (!env_.isOnline()) {
-        env_.inform(
-            QStringLiteral("Für den Download der Installations-Datei muss eine "
-                           "Verbindung zum Internet bestehen.\n\nIch breche ab."));
+        env_.inform(DOWNLOAD_OFFLINE);
         return;
     }
-    const QString installer = env_.dataFolder + QStringLiteral("Update.exe");
-    QFile::remove(installer);
-    if (Download(QStringLiteral("/downloads/tvxupdate.exe"), installer)) {
+    const std::optional<QString> name = UpdatePackageName(available_);
+    if (!name) return;
+    // An older update's package is of no use any more.
+    const QDir data(env_.dataFolder);
+    for (const QString& old : data.entryList(
+             {QStringLiteral("tavexo_*_%1.deb").arg(PackageArchitecture())}, QDir::Files))
+        QFile::remove(data.filePath(old));
+    const QString package = env_.dataFolder + *name;
+    const DownloadResult fetched = Download(QStringLiteral("/downloads/") + *name, package);
+    if (fetched.ok) {
+        package_ = package;
         bInstallation_->setEnabled(true);
+    } else if (fetched.unreachable) {
+        env_.inform(DOWNLOAD_OFFLINE);
     } else {
-        env_.inform(QStringLiteral(
-            "Der Download ist gescheitert. Versuchen Sie es bitte später noch einmal."));
+        env_.inform(QStringLiteral("Der Download ist gescheitert. Versuchen Sie es bitte später "
+                                   "noch einmal.\n\n") +
+                    fetched.error);
     }
 }
 
 void UpdateWindow::Install() {
-    const QString q = QStringLiteral("\"");
-    const QString manual = QStringLiteral("Doppelklick auf die Datei ") + q +
-                           QStringLiteral("Update.exe") + q + QStringLiteral(" im Verzeichnis ") +
-                           env_.dataFolder;
-    const bool proceed =
-        env_.confirm(QStringLiteral("Um die Installation durchführen zu können, muss das Programm "
-                                    "jetzt geschlossen werden. Die Programm-Datei wird gelöscht "
-                                    "und das Update gestartet. Wenn etwas schief läuft, bitte das "
-                                    "Update manuell durch ") +
-                     manual + QStringLiteral(" starten.\n\nSoll fortgefahren werden?"));
-    if (!proceed) {
-        env_.inform(QStringLiteral("Installation wurde auf Ihren Wunsch abgebrochen. Sie  "
-                                   "könnnen das Update manuell durch ") +
-                    manual +
-                    QStringLiteral(" starten.\n\nZuvor muss das Programm geschlossen "
-                                   "und die Datei ") +
-                    q + QStringLiteral("TVX.exe") + q + QStringLiteral(" im Verzeichnis ") +
-                    env_.programFolder + QStringLiteral(" gelöscht werden."));
+    if (package_.isEmpty()) return;
+    const QString name = QFileInfo(package_).fileName();
+    const QString command = InstallCommand(package_);
+    const bool removesItself = env_.origin && env_.origin() == ProgramOrigin::OwnFolder;
+    // A program from a package, or from a folder not the user's, is left
+    // to the package manager: it replaces the files, the program runs on.
+    const QString question =
+        removesItself ? QStringLiteral(
+                            "Um die Installation durchführen zu können, muss das Programm jetzt "
+                            "geschlossen werden. Die Programm-Datei %1 wird gelöscht und das "
+                            "Paket %2 dem Paketinstaller übergeben.")
+                            .arg(Quoted(env_.programFile), Quoted(name))
+                      : QStringLiteral(
+                            "Das Paket %1 wird jetzt dem Paketinstaller übergeben, der die "
+                            "Programmdateien ersetzt. Tavexo läuft weiter; starten Sie es nach "
+                            "der Installation neu.")
+                            .arg(Quoted(name));
+    const QString manual =
+        QStringLiteral(
+            "Wenn etwas schief läuft, installieren Sie das Paket bitte im Terminal "
+            "mit dem Befehl\n\n%1")
+            .arg(command);
+    if (!env_.confirm(question + QLatin1Char(' ') + manual +
+                      QStringLiteral("\n\nSoll fortgefahren werden?"))) {
+        QString declined = QStringLiteral(
+                               "Installation wurde auf Ihren Wunsch abgebrochen. Sie "
+                               "können das Paket %1 im Verzeichnis %2 später im "
+                               "Terminal mit dem Befehl\n\n%3\n\ninstallieren.")
+                               .arg(Quoted(name), env_.dataFolder, command);
+        if (removesItself) {
+            declined += QStringLiteral(" Danach kann die alte Programm-Datei %1 gelöscht werden.")
+                            .arg(Quoted(env_.programFile));
+        }
+        env_.inform(declined);
         return;
     }
-    if (!env_.openUrl(QUrl::fromLocalFile(env_.dataFolder + QStringLiteral("Update.exe")))) {
-        env_.inform(QStringLiteral("Update konnte nicht gestartet werden. Bitte schließen Sie das "
-                                   "Programm und starten Sie das Update manuell durch ") +
-                    manual + QStringLiteral("."));
-        return;
+    const InstallerLaunch launch = env_.openInstaller(package_);
+    switch (launch.outcome) {
+        case InstallerLaunch::Outcome::Started:
+            // Only now, with the installer really running, may the old copy go.
+            if (removesItself) {
+                env_.endForUpdate();
+            } else {
+                env_.inform(QStringLiteral("%1 installiert jetzt das Paket %2. Starten Sie Tavexo "
+                                           "danach neu.")
+                                .arg(launch.installer, Quoted(name)));
+            }
+            return;
+        case InstallerLaunch::Outcome::NoInstaller:
+            env_.inform(QStringLiteral("Auf diesem System ist kein Paketinstaller für "
+                                       "Debian-Pakete eingerichtet. Bitte installieren Sie das "
+                                       "Paket %1 im Terminal mit dem Befehl\n\n%2")
+                            .arg(Quoted(name), command));
+            return;
+        case InstallerLaunch::Outcome::Failed:
+            env_.inform(QStringLiteral("Der Paketinstaller %1 konnte nicht gestartet werden (%2). "
+                                       "Bitte installieren Sie das Paket %3 im Terminal mit dem "
+                                       "Befehl\n\n%4")
+                            .arg(Quoted(launch.installer), launch.error, Quoted(name), command));
+            return;
     }
-    env_.endForUpdate();
 }
 
 void UpdateWindow::ShowNews() {
     if (!env_.isOnline()) {
-        env_.inform(
-            QStringLiteral("Für den Aufruf der Meldungen muss eine Verbindung zum "
-                           "Internet bestehen.\n\nIch breche erst einmal ab."));
+        env_.inform(NEWS_OFFLINE);
         return;
     }
     // QTextBrowser shows HTML but fetches nothing itself: the page comes
     // through the same download as every other file.
     const QString page = env_.dataFolder + QStringLiteral("aktuell.html");
-    if (!Download(QStringLiteral("/aktuell.html"), page)) {
-        news_->setPlainText(QStringLiteral("Die Meldungen konnten nicht geladen werden."));
+    const DownloadResult fetched = Download(QStringLiteral("/aktuell.html"), page);
+    if (fetched.unreachable) {
+        env_.inform(NEWS_OFFLINE);
+        return;
+    }
+    if (!fetched.ok) {
+        news_->setPlainText(QStringLiteral("Die Meldungen konnten nicht geladen werden: ") +
+                            fetched.error);
         return;
     }
     QFile file(page);

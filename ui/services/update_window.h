@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "services/downloader.h"
 #include "ui/services/service_environment.h"
 
 class QLabel;
@@ -11,9 +12,12 @@ class QTextBrowser;
 
 namespace tavexo {
 
-// "Gibt es Neues?": compares this program's version with the one the maker
-// publishes, downloads the installer, starts it and lets the old program be
-// removed once it has ended; shows the maker's news. Closing destroys it.
+// "Gibt es Neues?": compares this program's version with the one the
+// server publishes, downloads that version's Debian package and hands it to
+// the desktop's package installer (or names the command that installs it);
+// a program run from a folder of the user's own is removed once it has
+// ended, one from a package never. Shows the maker's news. Closing
+// destroys it.
 class UpdateWindow : public QWidget {
     Q_OBJECT
   public:
@@ -30,10 +34,12 @@ class UpdateWindow : public QWidget {
 
   private:
     QUrl ServerFile(const QString& path) const;
-    bool Download(const QString& path, const QString& target);
+    DownloadResult Download(const QString& path, const QString& target);
 
     ServiceEnvironment env_;
     bool placed_ = false;
+    QString available_;  // the version the last check found
+    QString package_;    // the downloaded package, once Download succeeded
     QPushButton* bPruefen_ = nullptr;
     QPushButton* bDownload_ = nullptr;
     QPushButton* bInstallation_ = nullptr;
