@@ -31,8 +31,11 @@ test: build
 sim: build
 	@$(BUILD)/sim/tavexo-sim $(ARGS)
 
+# The simulator's rounds, and the table window keeping up with seven robots
+# (offscreen: no display needed).
 bench: build
 	@$(BUILD)/bench/tavexo_bench
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/tavexo_table_window_bench
 
 # The core tests once more under AddressSanitizer and UBSan, and seven
 # robots playing 300 rounds at the real table window (offscreen); only Qt's

@@ -88,6 +88,8 @@ int Table::CollectBets(bool deal, bool check) {
             SetUnitsFromEngine(box, 0);
             stake = 0.0f;
             b.inPlay = false;
+            // The title must not go on showing the last round's stake.
+            if (view_ != nullptr) view_->SetStakeLabel(box, "Kapital reicht nicht");
         }
         b.hands[0].stake = stake;
         b.inPlay = stake > 0.0f;

@@ -152,8 +152,16 @@ void Table::SetAutoBet(int box, bool autoBet) {
     Box(box).autoBet = autoBet;
 }
 
-void Table::ShowDealerTotal(int total) {
-    view_->SetDealerTotal(std::to_string(total));
+void Table::ShowDealerTotal(HandTotal total) {
+    // The dealer's blackjack is named, as a box's is. While his ace may
+    // still count 1 or 11 he shows both totals, as the boxes do ("1/11");
+    // from 17 on he stands, so his total is the one that counts.
+    std::string text = std::to_string(total.total);
+    if (total.total == 21 && dealer_.cardCount == 2)
+        text = "Black Jack";
+    else if (total.soft && total.total < 17)
+        text = std::to_string(total.total - 10) + "/" + text;
+    view_->SetDealerTotal(text);
 }
 
 void Table::ShowHandTotal(int box, int hand) {

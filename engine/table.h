@@ -135,9 +135,9 @@ class Table {
     // The box whose turn it is, 0 outside the boxes' turns.
     int BoxInTurn() const { return boxInTurn_; }
     int DealerTotal() {
-        const int total = TotalOf(dealer_.cards.data(), dealer_.cardCount).total;
+        const HandTotal total = TotalOf(dealer_.cards.data(), dealer_.cardCount);
         if (view_ != nullptr) ShowDealerTotal(total);
-        return total;
+        return total.total;
     }
 
   private:
@@ -243,7 +243,7 @@ class Table {
         if (view_ != nullptr) ShowCountsInView();
     }
     void ShowCountsInView();
-    void ShowDealerTotal(int total);
+    void ShowDealerTotal(HandTotal total);
     void ShowHandTotal(int box, int hand);
     std::string Money(float amount, int decimals) const {
         return format_->FormatMoney(amount, decimals);

@@ -143,14 +143,15 @@ void Program::RegisterWindows() {
                      [this, services] { return new LiveTablesWindow(services(), window_.get()); });
     windows.CreateHidden(SecondaryWindow::LiveTables);
     windows.Register(SecondaryWindow::TrainingCentre, [this, &windows] {
-        auto* centre = new TrainingCentreWindow(table_, folders_.settingsFolder, windows);
+        auto* centre =
+            new TrainingCentreWindow(table_, folders_.settingsFolder, windows, window_.get());
         QObject::connect(window_.get(), &TableWindow::countsChanged, centre,
                          &TrainingCentreWindow::CountsChanged);
         return centre;
     });
     windows.Register(SecondaryWindow::StrategyHints, [this] {
-        auto* hints =
-            new StrategyHintsWindow(table_, QString::fromStdString(folders_.trainingFolder));
+        auto* hints = new StrategyHintsWindow(
+            table_, QString::fromStdString(folders_.trainingFolder), window_.get());
         QObject::connect(window_.get(), &TableWindow::gridChanged, hints,
                          &StrategyHintsWindow::GridChanged);
         return hints;
@@ -220,7 +221,7 @@ StatisticsWindow* Program::CreateStatisticsWindow() {
                     : std::vector<int>(DETAIL_COLUMN_WIDTHS.begin(), DETAIL_COLUMN_WIDTHS.end());
         PrintGridWithDialog(parent, grid, widths, title);
     };
-    statistics_ = std::make_unique<StatisticsWindow>(table_, std::move(services));
+    statistics_ = std::make_unique<StatisticsWindow>(table_, std::move(services), window_.get());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         statistics_->FitInto(config_.screen ? *config_.screen : screen->availableGeometry());
     QObject::connect(window_.get(), &TableWindow::gridChanged, statistics_.get(),

@@ -92,6 +92,62 @@ TEST_F(TableFeedback, ASoftHandShowsBothTotals) {
     EXPECT_EQ(view.total1[1], "21");  // a soft 21 is just 21
 }
 
+struct DealerTotalCase {
+    const char* name;
+    const char* cards;       // box, dealer up-card, box, then the dealer's draws
+    const char* whileBoxes;  // the dealer's total during the box's turn
+    const char* atTheEnd;
+};
+
+class DealerTotal : public TableFeedback, public ::testing::WithParamInterface<DealerTotalCase> {};
+
+TEST_P(DealerTotal, ShowsWhatACounterExpects) {
+    const DealerTotalCase& c = GetParam();
+    SeatBoxes({1});
+    Stack(c.cards);
+    StopAfterOneRound();
+    std::string whileBoxes;
+    host.When([](const Table& t) { return t.BoxInTurn() == 1 && t.Box(1).Enabled(Action::Stand); },
+              [&](Table& t) {
+                  whileBoxes = view.dealerTotal;
+                  t.ActionClicked(1, Action::Stand);
+              });
+
+    table.StartRun();
+
+    EXPECT_EQ(whileBoxes, c.whileBoxes);
+    EXPECT_EQ(view.dealerTotal, c.atTheEnd);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    UpCardAndDraw, DealerTotal,
+    ::testing::Values(DealerTotalCase{"AceAloneAndBlackjack", "10 A 9 K", "1/11", "Black Jack"},
+                      DealerTotalCase{"SoftSeventeenStands", "10 A 9 6", "1/11", "17"},
+                      DealerTotalCase{"SoftDrawsOn", "10 A 9 5 2", "1/11", "18"},
+                      DealerTotalCase{"TwentyOneOfThreeCards", "10 6 9 5 K", "6", "21"},
+                      DealerTotalCase{"Bust", "10 9 8 7 K", "9", "26"}),
+    [](const ::testing::TestParamInfo<DealerTotalCase>& info) {
+        return std::string(info.param.name);
+    });
+
+TEST_F(TableFeedback, ABoxShortOfMoneySaysSoInsteadOfItsLastStake) {
+    SeatBoxes({1, 2});
+    Stack("10 9 8 7 K 8");
+    Always(1, Action::Stand);
+    Always(2, Action::Stand);
+    StopAfterOneRound();
+    table.StartRun();
+    ASSERT_EQ(view.stakeLabel[2], "Einsatz: 10 €");
+
+    // Box 2 is down to 5: its stake of 10 no longer fits.
+    table.Box(2).capital = 5.0f;
+    StopAfterOneRound();
+    table.StartRun();
+
+    EXPECT_EQ(view.stakeLabel[2], "Kapital reicht nicht");
+    EXPECT_FALSE(table.Box(2).inPlay);
+}
+
 TEST_F(TableFeedback, TheNextRoundsStakeForgetsTheLastSplit) {
     SeatBoxes({1});
     // Round 1: 8, 8 split, each hand stands; dealer 10, 7. Round 2: plain.

@@ -1,3 +1,4 @@
+#include <QImage>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -14,12 +15,12 @@ using namespace tavexo;
 
 namespace {
 
-// The cards of an area in the order they were put down, with their places.
+// Where an area's cards lie: hand 1's in their order, then hand 2's.
 QList<QRect> LaidCards(const CardArea* area) {
     QList<QRect> places;
-    for (QLabel* card :
-         area->findChildren<QLabel*>(QStringLiteral("Karte"), Qt::FindDirectChildrenOnly))
-        places << card->geometry();
+    for (int hand : {1, 2}) {
+        for (int n = 1; n <= area->CardsInHand(hand); ++n) places << area->CardPlace(hand, n);
+    }
     return places;
 }
 
@@ -38,6 +39,10 @@ class FramesTest : public QObject {
     void aSwitchedOffBoxRollsUpOrHides();
     void twoSplitHandsOfFiveStayReadable();
     void theDealerShowsTheShuffleAndFullCounts();
+    void theResultBadgeLiesBesideTheChips_data();
+    void theResultBadgeLiesBesideTheChips();
+    void theDealersBlackjackAndSoftTotalStandInFull();
+    void aBoxWithoutMoneyShowsItAsMoney();
 
   private:
     CardPainter cards_;
@@ -93,14 +98,12 @@ void FramesTest::longSplitHandsKeepToTheirOwnSide() {
     for (int n = 2; n <= hand2; ++n) frame.ShowCard(2, n, 27 + n);
 
     const CardArea* area = frame.Cards();
-    const QList<QLabel*> labels =
-        area->findChildren<QLabel*>(QStringLiteral("Karte"), Qt::FindDirectChildrenOnly);
-    QCOMPARE(labels.size(), hand1 + hand2);
-    // Creation order: hand 1's first, the moved card, then the rest of each hand.
-    QList<QRect> first{labels[0]->geometry()};
-    QList<QRect> second{labels[1]->geometry()};
-    for (int i = 2; i < 2 + hand1 - 1; ++i) first << labels[i]->geometry();
-    for (int i = 2 + hand1 - 1; i < labels.size(); ++i) second << labels[i]->geometry();
+    QCOMPARE(area->CardCount(), hand1 + hand2);
+    QCOMPARE(area->CardsInHand(1), hand1);
+    QCOMPARE(area->CardsInHand(2), hand2);
+    QList<QRect> first, second;
+    for (int n = 1; n <= hand1; ++n) first << area->CardPlace(1, n);
+    for (int n = 1; n <= hand2; ++n) second << area->CardPlace(2, n);
 
     QVERIFY(!area->HandArea(1).intersects(area->HandArea(2)));
     for (const auto& [hand, cards] : {std::pair{1, first}, std::pair{2, second}}) {
@@ -120,9 +123,8 @@ void FramesTest::longSplitHandsKeepToTheirOwnSide() {
     for (const char* name : {"Coin1", "Gauge1", "cbAutoSatz", "PKapital"}) {
         const QWidget* widget = frame.findChild<QWidget*>(QLatin1String(name));
         const QRect place(widget->mapTo(&frame, QPoint(0, 0)), widget->size());
-        for (QLabel* card : labels)
-            QVERIFY2(!place.intersects(QRect(card->mapTo(&frame, QPoint(0, 0)), card->size())),
-                     name);
+        for (const QRect& card : first + second)
+            QVERIFY2(!place.intersects(card.translated(area->mapTo(&frame, QPoint(0, 0)))), name);
     }
 }
 
@@ -133,12 +135,10 @@ void FramesTest::aSplitMovesTheSecondCardToHandTwo() {
     frame.MoveSecondCardToHand2();
     frame.ShowCard(1, 2, 3);
     frame.ShowCard(2, 2, 9);
-    const QList<QRect> places = LaidCards(frame.Cards());
     const CardArea* area = frame.Cards();
-    QCOMPARE(places[0], area->CardPlace(1, 1));
-    QCOMPARE(places[1], area->CardPlace(2, 1));
-    QCOMPARE(places[2], area->CardPlace(1, 2));
-    QCOMPARE(places[3], area->CardPlace(2, 2));
+    QCOMPARE(area->CardsInHand(1), 2);
+    QCOMPARE(area->CardsInHand(2), 2);
+    QVERIFY(!area->CardPlace(1, 2).intersects(area->CardPlace(2, 1)));
     // Hand 2 starts right of hand 1's fifth card, with no card over another.
     QVERIFY(area->CardPlace(2, 1).left() > area->CardPlace(1, 5).left() + 12);
     QCOMPARE(frame.Cards()->Codes(), std::vector<CardCode>({8, 21, 3, 9}));
@@ -150,10 +150,15 @@ void FramesTest::dealerCardsLieOnTheirArc() {
     const QList<QRect> places = LaidCards(dealer.Cards());
     for (int n = 1; n <= 5; ++n)
         QCOMPARE(places[n - 1].topLeft(), QPoint(DEALER_CARD_X[n - 1], CARD_Y[n - 1]));
-    // Each card lies over the one before.
-    const QList<QLabel*> labels =
-        dealer.Cards()->findChildren<QLabel*>(QStringLiteral("Karte"), Qt::FindDirectChildrenOnly);
-    QCOMPARE(dealer.Cards()->childAt(places[4].topLeft() + QPoint(2, 40)), labels[4]);
+    // Each card lies over the one before: the last shows whole, as its
+    // picture is.
+    const QImage drawn = dealer.Cards()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage last =
+        cards_.Face(45).toImage().convertToFormat(QImage::Format_ARGB32).scaled(places[4].size());
+    // (Inside its rounded corners, where the card below could show.)
+    const QRect inside = QRect(QPoint(0, 0), places[4].size()).adjusted(4, 4, -4, -4);
+    QCOMPARE(drawn.copy(inside.translated(places[4].topLeft())), last.copy(inside));
+    QVERIFY(dealer.Cards()->accessibleName().startsWith(QStringLiteral("Karten: ")));
 }
 
 void FramesTest::onlyTheUsersChangesOfUnitsAreReported() {
@@ -219,8 +224,8 @@ void FramesTest::twoSplitHandsOfFiveStayReadable() {
     frame.SetDecisionsText(QStringLiteral("Geteilt, Verdoppelt"));
 
     QList<QRect> cards;
-    for (QLabel* card : frame.Cards()->findChildren<QLabel*>(QStringLiteral("Karte")))
-        cards << QRect(card->mapTo(&frame, QPoint(0, 0)), card->size());
+    for (const QRect& card : LaidCards(frame.Cards()))
+        cards << card.translated(frame.Cards()->mapTo(&frame, QPoint(0, 0)));
     QCOMPARE(cards.size(), 10);
     const QWidget* rail = frame.findChild<QWidget*>("PLeiste");
     const int railTop = rail->mapTo(&frame, QPoint(0, 0)).y();
@@ -265,6 +270,97 @@ void FramesTest::theDealerShowsTheShuffleAndFullCounts() {
         QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(), name);
     }
     QCOMPARE(dealer.findChild<QLabel*>("LRel")->text(), QStringLiteral("-99,9"));
+}
+
+void FramesTest::theResultBadgeLiesBesideTheChips_data() {
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<QList<int>>("chips");
+    QTest::newRow("won, one chip") << int(RoundOutcome::Won) << "+10 €" << QList<int>{1};
+    QTest::newRow("blackjack, one chip")
+        << int(RoundOutcome::Blackjack) << "+1.500 €" << QList<int>{1};
+    QTest::newRow("doubled and lost, two chips")
+        << int(RoundOutcome::Lost) << "-2.000 €" << QList<int>{1, 3};
+    QTest::newRow("push, two chips") << int(RoundOutcome::Push) << "0,0" << QList<int>{1, 3};
+    QTest::newRow("surrendered, no chip")
+        << int(RoundOutcome::Surrendered) << "-5 €" << QList<int>{};
+    QTest::newRow("bust, the stake's chip") << int(RoundOutcome::Bust) << "-10 €" << QList<int>{1};
+}
+
+void FramesTest::theResultBadgeLiesBesideTheChips() {
+    QFETCH(int, outcome);
+    QFETCH(QString, amount);
+    QFETCH(QList<int>, chips);
+    BoxFrame frame(2, cards_, nullptr);
+    frame.show();
+    frame.SetCapital(QStringLiteral("10.000,0 €"));
+    for (int chip : chips) frame.ShowCoin(chip, true);
+    frame.ShowOutcome(RoundOutcome(outcome), amount);
+
+    auto* badge = frame.findChild<QLabel*>(QStringLiteral("LErgebnis"));
+    QVERIFY(badge->isVisible());
+    QVERIFY(frame.OutcomeText().startsWith(badge->text().section(QLatin1Char('\n'), 0, 0)));
+    const auto place = [&](const QWidget* w) {
+        return QRect(w->mapTo(&frame, QPoint(0, 0)), w->size());
+    };
+    const QRect badgePlace = place(badge);
+    QVERIFY(frame.rect().contains(badgePlace));
+    // Neither over a chip nor over the controls and labels around it.
+    for (QWidget* other : badge->parentWidget()->findChildren<QWidget*>()) {
+        if (other == badge || other->isHidden() || other == frame.Cards()) continue;
+        QVERIFY2(!badgePlace.intersects(place(other)), qPrintable(other->objectName()));
+    }
+    for (int chip : chips)
+        QVERIFY(frame.findChild<QLabel*>(QStringLiteral("Coin%1").arg(chip))->isVisible());
+    // Its whole text can be read.
+    const QStringList lines = badge->text().split(QLatin1Char('\n'));
+    for (const QString& line : lines)
+        QVERIFY2(badge->fontMetrics().horizontalAdvance(line) + 4 <= badge->width(),
+                 qPrintable(QStringLiteral("%1: %2 in %3")
+                                .arg(line)
+                                .arg(badge->fontMetrics().horizontalAdvance(line))
+                                .arg(badge->width())));
+    QVERIFY(lines.size() * badge->fontMetrics().height() <= badge->height());
+
+    // A chip that comes while it shows (the table shows at most the stake's
+    // and the double's) goes beside it as well.
+    frame.ShowCoin(3, true);
+    QVERIFY(!place(badge).intersects(place(frame.findChild<QLabel*>(QStringLiteral("Coin3")))));
+    frame.ClearOutcome();
+    QVERIFY(frame.OutcomeText().isEmpty());
+}
+
+void FramesTest::theDealersBlackjackAndSoftTotalStandInFull() {
+    DealerFrame dealer(cards_, nullptr);
+    dealer.show();
+    auto* total = dealer.findChild<QLabel*>(QStringLiteral("PBankStand"));
+    auto* round = dealer.findChild<QLabel*>(QStringLiteral("LRundeTitel"));
+    for (const char* text : {"1/11", "6/16", "Black Jack", "26", "17"}) {
+        dealer.SetTotal(QString::fromUtf8(text));
+        QVERIFY2(total->isVisible(), text);
+        QVERIFY2(total->fontMetrics().horizontalAdvance(total->text()) + 8 <= total->width(), text);
+        QVERIFY2(total->geometry().right() < round->geometry().left(), text);
+    }
+    dealer.SetTotal(QStringLiteral("Black Jack"));
+    QCOMPARE(total->property("kind").toString(), QStringLiteral("blackjack"));
+    dealer.SetTotal(QStringLiteral("26"));
+    QCOMPARE(total->property("kind").toString(), QStringLiteral("bust"));
+    dealer.SetTotal(QString());
+    QVERIFY(total->isHidden());
+}
+
+void FramesTest::aBoxWithoutMoneyShowsItAsMoney() {
+    // The core writes an amount of exactly zero as "0,0".
+    BoxFrame frame(3, cards_, nullptr);
+    frame.SetCapital(QStringLiteral("0,0"));
+    frame.SetStakeHeight(QStringLiteral("0,0"));
+    QCOMPARE(frame.findChild<QLabel*>(QStringLiteral("PKapital"))->text(),
+             QStringLiteral("0,0\u00a0€"));
+    QCOMPARE(frame.findChild<QLabel*>(QStringLiteral("LEinsatzHoehe"))->text(),
+             QStringLiteral("0\u00a0€"));
+    frame.SetCapital(QStringLiteral("1.005,0 €"));
+    QCOMPARE(frame.findChild<QLabel*>(QStringLiteral("PKapital"))->text(),
+             QStringLiteral("1.005,0 €"));
 }
 
 QTEST_MAIN(FramesTest)

@@ -3,12 +3,15 @@
 // only where it really is.
 #include <QDir>
 #include <QFile>
+#include <QHelpEngine>
+#include <QHelpLink>
 #include <QHelpSearchEngine>
 #include <QHelpSearchResult>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "stats/grid_layouts.h"
 #include "ui/help/help_catalog.h"
 #include "ui/help/help_context.h"
 #include "ui/help/help_file_locator.h"
@@ -43,6 +46,7 @@ class HelpCatalogTest : public QObject {
     void everyContextLeadsToARealTopic_data();
     void everyContextLeadsToARealTopic();
     void anUnknownContextLeadsNowhere();
+    void everyStatisticsColumnIsInTheIndex();
     void searchFindsTheCountingWords();
     void lookupFindsOnlyOurHelpFile();
     void lookupTakesTheFirstFolderThatHasIt();
@@ -113,6 +117,26 @@ void HelpCatalogTest::anUnknownContextLeadsNowhere() {
     QVERIFY(catalog.Open(BuiltHelpFile()));
     QVERIFY(catalog.TopicOf(4711).isEmpty());
     QVERIFY(!catalog.Engine().fileData(catalog.StartPage()).isEmpty());
+}
+
+void HelpCatalogTest::everyStatisticsColumnIsInTheIndex() {
+    HelpCatalog catalog(cache_.filePath(QStringLiteral("hilfe.qhc")));
+    QVERIFY(catalog.Open(BuiltHelpFile()));
+    // What a user who wonders about a column's caption types into the index.
+    QList<QPair<const char*, QString>> captions;
+    for (const char* title : tavexo::HISTORY_TITLES)
+        captions.append({title, QStringLiteral("verlauf.html")});
+    for (const char* title : tavexo::DETAIL_TITLES)
+        captions.append({title, QStringLiteral("auswertung.html")});
+    QStringList missing;
+    for (const auto& [caption, page] : captions) {
+        const QString keyword = QString::fromUtf8(caption);
+        bool found = false;
+        for (const QHelpLink& link : catalog.Engine().documentsForKeyword(keyword))
+            found = found || link.url.fileName() == page;
+        if (!found) missing << keyword;
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(" | "))));
 }
 
 void HelpCatalogTest::searchFindsTheCountingWords() {

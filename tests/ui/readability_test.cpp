@@ -7,13 +7,17 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontInfo>
+#include <QGroupBox>
 #include <QHash>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStringList>
+#include <QTabBar>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QTimer>
 #include <QtMath>
 
@@ -87,9 +91,18 @@ class ReadabilityTest : public ProgramTest {
   private slots:
     void everyTextIsLargeAndClearEnough_data();
     void everyTextIsLargeAndClearEnough();
+    void noWordIsBrokenInTheMiddleOfALine_data() { WindowRows(); }
+    void noWordIsBrokenInTheMiddleOfALine();
+
+  private:
+    static void WindowRows();
 };
 
 void ReadabilityTest::everyTextIsLargeAndClearEnough_data() {
+    WindowRows();
+}
+
+void ReadabilityTest::WindowRows() {
     QTest::addColumn<int>("kind");  // a SecondaryWindow, or -1 for the table
     QTest::newRow("table") << -1;
     QTest::newRow("statistics") << static_cast<int>(SecondaryWindow::Statistics);
@@ -132,6 +145,54 @@ void ReadabilityTest::everyTextIsLargeAndClearEnough() {
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("\n"))));
     QVERIFY2(checked > 0, "no text was found to measure");
+}
+
+namespace {
+
+// Every text a window shows or tells a screen reader, as plain text.
+QStringList TextsOf(QWidget* window) {
+    QStringList texts;
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets.prepend(window);
+    for (QWidget* widget : widgets) {
+        texts << widget->windowTitle() << widget->toolTip() << widget->accessibleName();
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            texts << (Qt::mightBeRichText(label->text())
+                          ? QTextDocumentFragment::fromHtml(label->text()).toPlainText()
+                          : label->text());
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            texts << button->text();
+        } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+            texts << group->title();
+        } else if (auto* tabs = qobject_cast<QTabBar*>(widget)) {
+            for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
+        }
+    }
+    for (QAction* action : window->findChildren<QAction*>()) texts << action->text();
+    return texts;
+}
+
+}  // namespace
+
+void ReadabilityTest::noWordIsBrokenInTheMiddleOfALine() {
+    QFETCH(int, kind);
+    QWidget* shown = &window();
+    if (kind >= 0) shown = window().Windows().Open(static_cast<SecondaryWindow>(kind));
+    QVERIFY(shown != nullptr);
+    // A hyphen, a blank and the word going on in small letters: the line
+    // break of a caption, shown in the middle of a line ("Zähl- werte").
+    // A hyphen before "und" or "oder" leaves out a word's shared part
+    // ("ein- oder ausschalten") and stays.
+    static const QRegularExpression broken(QStringLiteral("\\p{L}- (\\p{Ll}+)"));
+    QStringList faults;
+    for (const QString& text : TextsOf(shown)) {
+        for (auto match = broken.globalMatch(text); match.hasNext();) {
+            const QString next = match.next().captured(1);
+            if (next != QLatin1String("und") && next != QLatin1String("oder"))
+                faults << QStringLiteral("\"%1\"").arg(text);
+        }
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("\n"))));
 }
 
 QTEST_MAIN(ReadabilityTest)

@@ -30,6 +30,7 @@
 #include "settings/file_io.h"
 #include "ui/common/window_opener.h"
 #include "ui/statistics/box_page.h"
+#include "ui/statistics/count_charts.h"
 #include "ui/statistics/grid_frame.h"
 #include "ui/statistics/statistics_window.h"
 #include "ui/table/table_window.h"
@@ -190,13 +191,9 @@ class SaveFailureTest : public ProgramTest {
                     statistics->Page(1)->findChild<QChartView*>(QStringLiteral("DiagrammKapital"));
                 QVERIFY(chart != nullptr);
                 QTRY_VERIFY(chart->isVisible());
-                // The picture is saved from the chart's context menu (a
-                // right click on it).
-                QWidget* area = chart->viewport();
-                const QPoint at = area->rect().center();
-                QContextMenuEvent menu(QContextMenuEvent::Mouse, at, area->mapToGlobal(at));
-                QApplication::sendEvent(area, &menu);
-                return;
+                owner = statistics->Page(1)->Charts();
+                button = "BBildKapital";
+                break;
             }
         }
         QVERIFY2(owner != nullptr, "the window with the save button did not open");
@@ -229,7 +226,7 @@ void SaveFailureTest::aFileThatCannotBeWrittenIsReportedAndTheProgramGoesOn_data
     QTest::newRow("Verlauf: Speichern")
         << int(SavePlace::History) << QStringLiteral("Tavexo/Verlauf/Fritzi.lauf")
         << int(Fault::LinkIntoAMissingFolder);
-    QTest::newRow("Diagramm: Als PNG-Bild speichern")
+    QTest::newRow("Diagramm: Kapital-Diagramm speichern")
         << int(SavePlace::Chart) << QStringLiteral("Tavexo/Statistik/Kapital.png")
         << int(Fault::LinkIntoAMissingFolder);
 }

@@ -1,6 +1,8 @@
 #include "ui/common/card_area.h"
 
-#include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -19,7 +21,7 @@ int CardArea::NominalX(int n) const {
     return x[last - 1] + (n - last) * (x[last - 1] - x[last - 2]);
 }
 
-int CardArea::HandCardCount(int hand) const {
+int CardArea::CardsInHand(int hand) const {
     int count = 0;
     for (const Card& card : cards_) {
         if (card.hand == hand) count = std::max(count, card.n);
@@ -38,7 +40,7 @@ QRect CardArea::HandArea(int hand) const {
 
 QRect CardArea::CardPlace(int hand, int n) const {
     const QRect area = HandArea(hand);
-    const int count = std::max(n, HandCardCount(hand));
+    const int count = std::max(n, CardsInHand(hand));
     // The last card keeps its full face; the ones before share what is left.
     const int room = area.width() - places_.cardSize.width();
     const int spread = NominalX(count);
@@ -48,32 +50,17 @@ QRect CardArea::CardPlace(int hand, int n) const {
     return QRect(QPoint(area.left() + x, y), places_.cardSize);
 }
 
-void CardArea::LayOutHand(int hand) {
-    for (const Card& card : cards_) {
-        if (card.hand == hand) card.label->setGeometry(CardPlace(hand, card.n));
-    }
-}
-
-void CardArea::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    LayOutHand(1);
-    LayOutHand(2);
-}
-
 void CardArea::ShowCard(int hand, int n, CardCode code) {
-    auto* label = new QLabel(this);
-    label->setObjectName(QStringLiteral("Karte"));
-    const bool small = places_.cardSize.width() < CARD_WIDTH;
-    label->setPixmap(small ? painter_.SmallFace(code) : painter_.Face(code));
-    label->setToolTip(QString::fromUtf8(CardText(code)));
-    cards_.push_back({label, code, hand, n});
+    cards_.push_back({code, hand, n});
     if (hand == 2 && !split_) {
+        // Hand 1 moves over to its half.
         split_ = true;
-        LayOutHand(1);
+        update();
+    } else {
+        // A hand that closes up moves its earlier cards too.
+        update(HandArea(hand));
     }
-    LayOutHand(hand);
-    label->show();
-    label->raise();
+    CardsChanged();
 }
 
 void CardArea::MoveSecondCardToHand2() {
@@ -82,17 +69,42 @@ void CardArea::MoveSecondCardToHand2() {
             card.hand = 2;
             card.n = 1;
             split_ = true;
-            LayOutHand(1);
-            LayOutHand(2);
+            update();
+            CardsChanged();
             return;
         }
     }
 }
 
 void CardArea::Clear() {
-    for (const Card& card : cards_) delete card.label;
+    if (cards_.empty()) return;
     cards_.clear();
     split_ = false;
+    update();
+    CardsChanged();
+}
+
+void CardArea::CardsChanged() {
+    // What the pictures show, for the tooltip and for screen readers.
+    QStringList texts;
+    for (const Card& card : cards_) texts << QString::fromUtf8(CardText(card.code));
+    const QString cards = texts.join(QLatin1Char(' '));
+    setToolTip(cards);
+    setAccessibleName(cards.isEmpty() ? QStringLiteral("Keine Karten")
+                                      : QStringLiteral("Karten: ") + cards);
+}
+
+void CardArea::paintEvent(QPaintEvent* event) {
+    // Each card a picture drawn once and kept by the card painter; later
+    // cards over earlier ones.
+    QPainter p(this);
+    const bool small = places_.cardSize.width() < CARD_WIDTH;
+    for (const Card& card : cards_) {
+        const QRect place = CardPlace(card.hand, card.n);
+        if (!event->region().intersects(place)) continue;
+        p.drawPixmap(place.topLeft(),
+                     small ? painter_.SmallFace(card.code) : painter_.Face(card.code));
+    }
 }
 
 std::vector<CardCode> CardArea::Codes() const {

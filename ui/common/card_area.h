@@ -7,8 +7,6 @@
 
 #include "engine/cards.h"
 
-class QLabel;
-
 namespace tavexo {
 
 class CardPainter;
@@ -26,7 +24,9 @@ struct CardPlaces {
 // The place where a hand's cards lie: each card a picture at its place on
 // the shallow arc, later cards over earlier ones. A hand that would run out
 // of its share of the area (the whole width, or its half after a split) is
-// fanned tighter, so that no card lies over the other hand or outside.
+// fanned tighter, so that no card lies over the other hand or outside. The
+// area paints the pictures itself: a robot table deals hundreds of cards a
+// second, and a widget per card would cost far more than the card.
 class CardArea : public QWidget {
     Q_OBJECT
   public:
@@ -37,6 +37,8 @@ class CardArea : public QWidget {
     QRect CardPlace(int hand, int n) const;
     // The share of the area a hand's cards keep to.
     QRect HandArea(int hand) const;
+    // The cards a hand holds.
+    int CardsInHand(int hand) const;
 
     void ShowCard(int hand, int n, CardCode code);
     // After a split hand 1's second card becomes hand 2's first.
@@ -48,11 +50,10 @@ class CardArea : public QWidget {
     std::vector<CardCode> Codes() const;
 
   protected:
-    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     struct Card {
-        QLabel* label;
         CardCode code;
         int hand;
         int n;
@@ -60,8 +61,7 @@ class CardArea : public QWidget {
     // The x of the n-th card before any tightening; past the twelfth place
     // the last step repeats.
     int NominalX(int n) const;
-    int HandCardCount(int hand) const;
-    void LayOutHand(int hand);
+    void CardsChanged();
 
     CardPainter& painter_;
     CardPlaces places_;

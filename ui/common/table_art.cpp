@@ -288,6 +288,38 @@ void PaintBoxFrame(QPainter& p, const QRect& rect, int titleHeight, bool rolledU
     p.restore();
 }
 
+void PaintBoxRail(QPainter& p, const QRect& rect) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r(rect);
+    constexpr qreal radius = 9;
+    QPainterPath shape;
+    shape.moveTo(r.topLeft());
+    shape.lineTo(r.topRight());
+    shape.lineTo(r.right(), r.bottom() - radius);
+    shape.quadTo(r.bottomRight(), QPointF(r.right() - radius, r.bottom()));
+    shape.lineTo(r.left() + radius, r.bottom());
+    shape.quadTo(r.bottomLeft(), QPointF(r.left(), r.bottom() - radius));
+    shape.closeSubpath();
+    QLinearGradient wood(r.topLeft(), r.bottomLeft());
+    wood.setColorAt(0, QColor(0x4c, 0x2d, 0x18));
+    wood.setColorAt(0.55, QColor(0x34, 0x1e, 0x10));
+    wood.setColorAt(1, QColor(0x22, 0x13, 0x0a));
+    p.setPen(Qt::NoPen);
+    p.setBrush(wood);
+    p.drawPath(shape);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(TABLE_GOLD, 1));
+    p.drawLine(rect.topLeft(), rect.topRight());
+    p.restore();
+}
+
+void DrawPicturePart(QPainter& painter, const QRect& area, const QPixmap& picture) {
+    const qreal ratio = picture.devicePixelRatio();
+    painter.drawPixmap(area, picture,
+                       QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
+}
+
 QPixmap StartPicture(const QSize& size, qreal ratio) {
     QPixmap pixmap = NewPixmap(size, ratio);
     QPainter p(&pixmap);

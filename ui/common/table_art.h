@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QPixmap>
 #include <QRect>
+#include <QSize>
 
 class QPainter;
 
@@ -36,6 +37,40 @@ void PaintDealerBackground(QPainter& painter, const QRect& rect);
 // A box frame's title plate and the darker field of the player's place
 // (the rail with the buttons paints itself).
 void PaintBoxFrame(QPainter& painter, const QRect& rect, int titleHeight, bool rolledUp);
+
+// The rail under a box's player place, with its action buttons: dark wood
+// with a gold edge above and rounded lower corners.
+void PaintBoxRail(QPainter& painter, const QRect& rect);
+
+// A picture the size of `widget` at its device pixel ratio, painted by
+// `paint` whenever its size or `variant` changes and kept otherwise: the
+// frames' backgrounds are curves and gradients, far dearer to paint at
+// every change of a card or a label than to copy.
+class CachedPicture {
+  public:
+    template <typename Paint>
+    const QPixmap& For(const QSize& size, qreal ratio, int variant, Paint paint) {
+        if (picture_.isNull() || size_ != size || ratio_ != ratio || variant_ != variant) {
+            size_ = size;
+            ratio_ = ratio;
+            variant_ = variant;
+            picture_ = QPixmap(size * ratio);
+            picture_.setDevicePixelRatio(ratio);
+            picture_.fill(Qt::transparent);
+            paint(picture_);
+        }
+        return picture_;
+    }
+
+  private:
+    QPixmap picture_;
+    QSize size_;
+    qreal ratio_ = 0;
+    int variant_ = -1;
+};
+
+// Copies the part of `picture` (of the widget's size) that `area` covers.
+void DrawPicturePart(QPainter& painter, const QRect& area, const QPixmap& picture);
 
 // The start screen's picture.
 QPixmap StartPicture(const QSize& size, qreal devicePixelRatio = 1.0);

@@ -31,6 +31,10 @@ QWidget* WindowOpener::CreateHidden(SecondaryWindow kind) {
 QWidget* WindowOpener::Open(SecondaryWindow kind) {
     QWidget* window = CreateHidden(kind);
     if (window == nullptr) return nullptr;
+    if (!window->property("placedOnce").toBool()) {
+        window->setProperty("placedOnce", true);
+        if (place_) place_(window);
+    }
     // A minimised or maximised window comes back as the user last saw it
     // normal; showNormal also shows a hidden one.
     if (window->isMinimized() || window->isMaximized() || window->isHidden()) window->showNormal();

@@ -40,6 +40,10 @@ class WindowOpener {
     WindowOpener& operator=(const WindowOpener&) = delete;
 
     void Register(SecondaryWindow kind, Factory factory);
+    // Puts a window in its place before it is shown for the first time;
+    // afterwards it stays where the user leaves it.
+    using Placement = std::function<void(QWidget*)>;
+    void SetFirstPlacement(Placement place) { place_ = std::move(place); }
     bool IsRegistered(SecondaryWindow kind) const;
 
     // Makes the window now, hidden, unless it exists already.
@@ -53,6 +57,7 @@ class WindowOpener {
   private:
     std::map<SecondaryWindow, Factory> factories_;
     std::map<SecondaryWindow, QPointer<QWidget>> windows_;
+    Placement place_;
 };
 
 }  // namespace tavexo

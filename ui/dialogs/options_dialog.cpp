@@ -32,9 +32,6 @@ const std::array<const char*, 4> DOUBLE_ITEMS = {
 
 const std::array<const char*, 4> DECK_ITEMS = {"1 (52)", "4 (208)", "6 (312)", "8 (416)"};
 
-// Where the dialog opens, from the table window's top-left corner.
-constexpr QPoint OFFSET_FROM_TABLE(50, 100);
-
 QLabel* Text(const QString& text, QWidget* parent, const char* role = nullptr) {
     auto* label = new QLabel(text, parent);
     label->setWordWrap(true);
@@ -89,9 +86,10 @@ OptionsDialog::OptionsDialog(Program& program, QWidget* parent)
     layout->setContentsMargins(8, 4, 8, 4);
     layout->setSpacing(4);
     layout->addWidget(BuildTopBar());
-    layout->addWidget(Text(QStringLiteral("Legen Sie links Einstellungen für den Programm- ablauf "
-                                          "und rechts die Spielregeln fest"),
-                           this, "note"));
+    layout->addWidget(
+        Text(QStringLiteral("Legen Sie links Einstellungen für den Programm\u00ADablauf "
+                            "und rechts die Spielregeln fest"),
+             this, "note"));
     auto* halves = new QHBoxLayout;
     halves->setSpacing(10);
     // The rules' items are the longer ones: that half takes the room left.
@@ -102,7 +100,6 @@ OptionsDialog::OptionsDialog(Program& program, QWidget* parent)
     setFixedSize(Width(), Height());
 
     Fill(ProgramOptionsOf(program_.Settings()));
-    if (parent != nullptr) move(parent->window()->pos() + OFFSET_FROM_TABLE);
 }
 
 QWidget* OptionsDialog::BuildTopBar() {
@@ -162,14 +159,14 @@ QWidget* OptionsDialog::BuildFlowHalf() {
     auto addSpin = [&](int row, const QString& caption, QSpinBox* spin) {
         QLabel* label = Text(caption, flow);
         label->setBuddy(spin);
-        spin->setAccessibleName(QString(caption).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+        spin->setAccessibleName(QString(caption).remove(QChar(0x00AD)));
         grid->addWidget(label, row, 0);
         grid->addWidget(spin, row, 1);
     };
     addSpin(2, QStringLiteral("zwischen den Karten"), spV1_);
     addSpin(3, QStringLiteral("zwischen den Partien"), spV3_);
     grid->addWidget(Text(QStringLiteral("Zeit"), flow), 4, 0);
-    addSpin(5, QStringLiteral("für Spieler- aktionen"), spV2_);
+    addSpin(5, QStringLiteral("für Spieler\u00ADaktionen"), spV2_);
     grid->setColumnStretch(0, 1);
 
     layout->addWidget(sounds);

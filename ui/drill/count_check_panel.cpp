@@ -200,8 +200,12 @@ DrillHistoryGroup::DrillHistoryGroup(QWidget* parent)
     grid_->setSelectionMode(QAbstractItemView::NoSelection);
     grid_->setFocusPolicy(Qt::NoFocus);
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Every column as wide as its texts, the date too; the group is as
+    // wide as the columns need.
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    grid_->horizontalHeader()->setStretchLastSection(true);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     grid_->setFixedHeight(grid_->horizontalHeader()->sizeHint().height() +
                           HISTORY_ROWS * grid_->verticalHeader()->defaultSectionSize() + 4);
     layout->addWidget(grid_);

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -244,6 +245,9 @@ void CountingDrillWindow::Connect() {
     connect(save2_, &QPushButton::clicked, this, &CountingDrillWindow::Save);
     connect(pace_->close, &QPushButton::clicked, this, &QWidget::close);
     connect(close2_, &QPushButton::clicked, this, &QWidget::close);
+    // Escape closes the window as "Schließen" does, as in every tool window.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 void CountingDrillWindow::StartRun() {

@@ -13,6 +13,7 @@
 #include <QLineSeries>
 #include <QLocale>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -59,10 +60,14 @@ bool ReadAmount(const std::string& cell, double& value) {
     return ok;
 }
 
-// A bar's label: the count, and below it the number of games.
+// A bar's label: the count, and below it the number of games (the axis
+// title says so; a word more would not fit under a narrow bar).
 QString GamesLabel(const QString& count, quint64 games) {
-    return QStringLiteral("%1<br>%2 Sp.").arg(count.toHtmlEscaped()).arg(games);
+    return QStringLiteral("%1<br>%2").arg(count.toHtmlEscaped()).arg(games);
 }
+
+const QString CAPITAL_TITLE = QStringLiteral("Kapital im Verlauf");
+const QString COUNT_TITLE = QStringLiteral("Ergebnis nach Zählwert");
 
 QChart* NewChart(const QString& title) {
     auto* chart = new QChart;
@@ -102,13 +107,13 @@ void AttachAxes(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QValue
 CountCharts::CountCharts(Table& table, int box, QString pictureFolder, QWidget* parent)
     : QWidget(parent), table_(table), box_(box), pictureFolder_(std::move(pictureFolder)) {
     setObjectName(QStringLiteral("Diagramme"));
-    capitalView_ = new QChartView(NewChart(QStringLiteral("Kapital im Verlauf")), this);
+    capitalView_ = new QChartView(NewChart(CAPITAL_TITLE), this);
     capitalView_->setObjectName(QStringLiteral("DiagrammKapital"));
-    capitalView_->setAccessibleName(QStringLiteral("Kapital im Verlauf"));
+    capitalView_->setAccessibleName(CAPITAL_TITLE);
     capitalView_->setRenderHint(QPainter::Antialiasing);
-    countView_ = new QChartView(NewChart(QStringLiteral("Ergebnis nach Zählwert")), this);
+    countView_ = new QChartView(NewChart(COUNT_TITLE), this);
     countView_->setObjectName(QStringLiteral("DiagrammZaehlwert"));
-    countView_->setAccessibleName(QStringLiteral("Ergebnis nach Zählwert"));
+    countView_->setAccessibleName(COUNT_TITLE);
 
     for (QChartView* view : {capitalView_, countView_}) {
         view->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -132,11 +137,24 @@ CountCharts::CountCharts(Table& table, int box, QString pictureFolder, QWidget* 
     note_->setProperty("role", QStringLiteral("note"));
     note_->setWordWrap(true);
 
+    // Each chart saves itself as a picture from a button (and from its
+    // context menu).
+    auto* saveCapital = new QPushButton(QStringLiteral("&Kapital-Diagramm speichern..."), this);
+    saveCapital->setObjectName(QStringLiteral("BBildKapital"));
+    saveCapital->setToolTip(QStringLiteral("Das Diagramm „Kapital im Verlauf“ als PNG-Bild"));
+    connect(saveCapital, &QPushButton::clicked, this, [this] { SaveAsPicture(capitalView_); });
+    auto* saveCounts = new QPushButton(QStringLiteral("&Ergebnis-Diagramm speichern..."), this);
+    saveCounts->setObjectName(QStringLiteral("BBildZaehlwert"));
+    saveCounts->setToolTip(QStringLiteral("Das Diagramm „Ergebnis nach Zählwert“ als PNG-Bild"));
+    connect(saveCounts, &QPushButton::clicked, this, [this] { SaveAsPicture(countView_); });
+
     auto* choice = new QHBoxLayout;
     choice->addWidget(new QLabel(QStringLiteral("Balken nach:"), this));
     choice->addWidget(byBet_);
     choice->addWidget(byBucket_);
     choice->addStretch(1);
+    choice->addWidget(saveCapital);
+    choice->addWidget(saveCounts);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(capitalView_, 1);
@@ -164,6 +182,12 @@ void CountCharts::showEvent(QShowEvent* event) {
 
 void CountCharts::Rebuild() {
     pending_.stop();
+    // Whose charts they are, in the picture as on the screen: the box's
+    // player as the table names him now.
+    const TPlayerBox& b = table_.Box(box_);
+    const QString owner = QString::fromStdString(b.isRobot ? "Robot für " + b.name : b.name);
+    capitalView_->chart()->setTitle(QStringLiteral("%1 – %2").arg(CAPITAL_TITLE, owner));
+    countView_->chart()->setTitle(QStringLiteral("%1 – %2").arg(COUNT_TITLE, owner));
     RebuildCapital();
     RebuildCounts();
 }
@@ -244,7 +268,7 @@ void CountCharts::RebuildCounts() {
     chart->addSeries(series);
     auto* x = new QBarCategoryAxis;
     x->append(categories);
-    StyleAxis(x, QStringLiteral("Zählwert und Zahl der Spiele (Sp.)"));
+    StyleAxis(x, QStringLiteral("Zählwert, darunter die Zahl der Spiele"));
     auto* y = new QValueAxis;
     StyleAxis(y, QStringLiteral("Ergebnis (€)"));
     const auto [low, high] = std::minmax_element(results.begin(), results.end());

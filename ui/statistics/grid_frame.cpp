@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "stats/grid_layouts.h"
+#include "ui/common/grid_view.h"
 #include "ui/common/text_grid_model.h"
 
 namespace tavexo {
@@ -61,7 +62,7 @@ GridFrame::GridFrame(Kind kind, TextGridModel* model, QWidget* parent)
         history ? QStringLiteral("Verlauf speichern...") : QStringLiteral("Statistik speichern..."),
         QStringLiteral("BSpeichern"), this);
     auto* exportButton =
-        ToolButton(QStringLiteral("Excel- Export"), QStringLiteral("BExport"), this);
+        ToolButton(QStringLiteral("Excel-Export"), QStringLiteral("BExport"), this);
     exportButton->setToolTip(QStringLiteral("Als Tabellenkalkulations-Datei (.xlsx) öffnen"));
     auto* print = ToolButton(QStringLiteral("Drucken..."), QStringLiteral("BDrucken"), this);
     auto* clear =
@@ -98,7 +99,7 @@ GridFrame::GridFrame(Kind kind, TextGridModel* model, QWidget* parent)
     bar->addStretch(1);
     bar->addWidget(clear);
 
-    view_ = new QTableView(this);
+    view_ = new GridView(this);
     view_->setObjectName(history ? QStringLiteral("GVerlauf") : QStringLiteral("GStatistik"));
     view_->setAccessibleName(history ? QStringLiteral("Spielverlauf")
                                      : QStringLiteral("Detailstatistik"));

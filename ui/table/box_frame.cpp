@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
@@ -17,8 +18,11 @@
 
 #include "ui/common/card_area.h"
 #include "ui/common/card_painter.h"
+#include "ui/common/locale_text_format.h"
+#include "ui/common/painted_label.h"
 #include "ui/common/table_art.h"
 #include "ui/common/tool_icons.h"
+#include "ui/table/cached_button.h"
 #include "ui/table/table_layout.h"
 
 namespace tavexo {
@@ -40,6 +44,15 @@ constexpr int STRIP_HEIGHT = 16;
 constexpr int RAIL_TOP = 111;
 constexpr int CHIPS_TOP = 2;  // in the card zone
 constexpr int CHIP_SIZE = 22;
+// The chips in play lie in a pile, each a little below the one before.
+constexpr int CHIP_STEP = 4;
+// The top of the column: the chips and, beside them, the result badge,
+// whose word and money take two lines when one is too narrow.
+constexpr int BADGE_ROOM = 29;
+// The right edge of the badge, clear of the decision gauge.
+constexpr int BADGE_RIGHT = BOX_FRAME_WIDTH - 10;
+// Room the badge's rounded ends need around its text.
+constexpr int BADGE_PADDING = 8;
 constexpr int BLINK_MS = 500;
 
 // Small cards 12 pixels apart: the full index of each stays in view, and
@@ -57,24 +70,14 @@ const CardPlaces BOX_CARD_PLACES = {
 const char* const FRAME_STYLE = R"(
 * { font-family: "DejaVu Sans Condensed", "Nimbus Sans Narrow", "Nimbus Sans", sans-serif; }
 QLabel { color: #f4ecd4; font-size: 9pt; }
-QLabel#LWert1, QLabel#LWert2 { color: #7dff84; font-size: 10pt; font-weight: bold; }
-QLabel#LWert1[bust="true"], QLabel#LWert2[bust="true"] { color: #ff8a80; }
+QLabel#LWert1, QLabel#LWert2 { font-size: 10pt; font-weight: bold; }
 QLabel#LMarke1, QLabel#LMarke2 { color: #ffd760; font-size: 9pt; }
 QLabel#LName { color: #f6de96; font-size: 9pt; font-style: italic; font-weight: bold; }
 QLabel#PAktionen { color: #ffffff; font-size: 9pt; font-weight: bold; background: #8c1c1c;
                    border-radius: 7px; padding: 0px 6px; }
-QLabel#LErgebnis { font-size: 9pt; font-weight: bold; border-radius: 8px; padding: 0px 4px;
-                   color: #ffffff; background: #3a3a3a; border: 1px solid #e0c068; }
-QLabel#LErgebnis[outcome="won"] { background: #1d6b2a; }
-QLabel#LErgebnis[outcome="blackjack"] { background: #e0c068; color: #2a1a06; }
-QLabel#LErgebnis[outcome="lost"], QLabel#LErgebnis[outcome="bust"] { background: #9c1a16; }
-QLabel#LErgebnis[outcome="push"], QLabel#LErgebnis[outcome="surrendered"] { background: #4a4030; }
+QLabel#LErgebnis { font-size: 9pt; font-weight: bold; }
 QLabel[role="caption"] { color: #e6d29c; font-size: 9pt; }
 QLabel#PKapital, QLabel#LEinsatzHoehe { color: #ffffff; font-size: 9pt; font-weight: bold; }
-QWidget#PLeiste { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4c2d18,
-                  stop:0.55 #341e10, stop:1 #22130a);
-                  border-top: 1px solid #e0c068;
-                  border-bottom-left-radius: 9px; border-bottom-right-radius: 9px; }
 QPushButton { color: #2e1c0a; font-size: 9pt; padding: 0px;
               border: 1px solid #8a6a2a; border-radius: 4px;
               background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fdf1c8, stop:1 #d7b562); }
@@ -146,6 +149,42 @@ QRect ActionPlace(Action action) {
     return {};
 }
 
+// The core writes an amount of exactly zero as "0,0", the form its grids
+// keep; a money label on the table shows it as money all the same.
+QString MoneyLabel(const QString& text, int decimals) {
+    if (text != QLatin1String("0,0")) return text;
+    return LocaleTextFormat::TableLocale().toCurrencyString(0.0, QString(), decimals);
+}
+
+// A hand's total, red when it is bust (the colours the frame's style had).
+const QColor TOTAL_TEXT(0x7d, 0xff, 0x84);
+const QColor BUST_TEXT(0xff, 0x8a, 0x80);
+
+// The result badge: white on a field coloured by the result, the
+// blackjack's in gold.
+PaintedLabel::Colours BadgeColours(RoundOutcome outcome) {
+    PaintedLabel::Colours c{QColor(0xff, 0xff, 0xff), QColor(0x3a, 0x3a, 0x3a),
+                            QColor(0xe0, 0xc0, 0x68), 6, 2};
+    switch (outcome) {
+        case RoundOutcome::Won:
+            c.field = QColor(0x1d, 0x6b, 0x2a);
+            break;
+        case RoundOutcome::Blackjack:
+            c.field = QColor(0xe0, 0xc0, 0x68);
+            c.text = QColor(0x2a, 0x1a, 0x06);
+            break;
+        case RoundOutcome::Lost:
+        case RoundOutcome::Bust:
+            c.field = QColor(0x9c, 0x1a, 0x16);
+            break;
+        case RoundOutcome::Push:
+        case RoundOutcome::Surrendered:
+            c.field = QColor(0x4a, 0x40, 0x30);
+            break;
+    }
+    return c;
+}
+
 void Restyle(QWidget* widget) {
     widget->style()->unpolish(widget);
     widget->style()->polish(widget);
@@ -209,16 +248,23 @@ void BoxFrame::BuildTitleRow() {
         l->setGeometry(place);
         return l;
     };
+    auto total = [this](const char* name, const QRect& place) {
+        auto* l = new PaintedLabel(this);
+        l->setObjectName(QLatin1String(name));
+        l->setGeometry(place);
+        l->SetColours({TOTAL_TEXT, {}, {}, 0, 0});
+        return l;
+    };
     marker1_ = label("LMarke1", {4, 2, 11, 16});
     marker1_->setText(QStringLiteral("▶"));
     marker1_->hide();
-    lWert1_ = label("LWert1", {15, 1, 44, 18});
+    lWert1_ = total("LWert1", {15, 1, 44, 18});
     lEinsatz_ = label("LEinsatz", {60, 1, 142, 18});
     lEinsatz_->setText(QStringLiteral("Einsatz:"));
     marker2_ = label("LMarke2", {204, 2, 11, 16});
     marker2_->setText(QStringLiteral("▶"));
     marker2_->hide();
-    lWert2_ = label("LWert2", {215, 1, 44, 18});
+    lWert2_ = total("LWert2", {215, 1, 44, 18});
 
     spBut_ = new QToolButton(this);
     spBut_->setObjectName(QStringLiteral("spBut"));
@@ -247,7 +293,7 @@ void BoxFrame::BuildNamePanel(QWidget* group) {
         auto* chip = new QLabel(panel);
         chip->setObjectName(QStringLiteral("Coin%1").arg(coin + 1));
         chip->setPixmap(ChipPixmap(coin + 1, CHIP_SIZE, devicePixelRatioF()));
-        chip->setGeometry(COLUMN_LEFT + 2 + coin * 14, cardsTop + CHIPS_TOP, CHIP_SIZE, CHIP_SIZE);
+        chip->setGeometry(COLUMN_LEFT + 2, cardsTop + CHIPS_TOP, CHIP_SIZE, CHIP_SIZE);
         chip->hide();
         coins_[coin] = chip;
     }
@@ -262,11 +308,9 @@ void BoxFrame::BuildNamePanel(QWidget* group) {
     gauge1_->setToolTip(QStringLiteral("Bedenkzeit"));
     gauge1_->setAccessibleName(QStringLiteral("Bedenkzeit"));
 
-    lErgebnis_ = new QLabel(panel);
+    lErgebnis_ = new PaintedLabel(panel);
     lErgebnis_->setObjectName(QStringLiteral("LErgebnis"));
     lErgebnis_->setAlignment(Qt::AlignCenter);
-    lErgebnis_->setGeometry(COLUMN_LEFT, cardsTop + 1, BOX_FRAME_WIDTH - COLUMN_LEFT - 12,
-                            CHIP_SIZE);
     lErgebnis_->hide();
 
     cbAutoSatz_ = new QCheckBox(QStringLiteral("Autom. setzen"), panel);
@@ -274,12 +318,12 @@ void BoxFrame::BuildNamePanel(QWidget* group) {
     cbAutoSatz_->setProperty("tag", box_);
     cbAutoSatz_->setChecked(true);
     cbAutoSatz_->setFocusPolicy(Qt::NoFocus);
-    cbAutoSatz_->setGeometry(COLUMN_LEFT + 1, cardsTop + 26, BOX_FRAME_WIDTH - COLUMN_LEFT - 12,
-                             18);
+    cbAutoSatz_->setGeometry(COLUMN_LEFT + 1, cardsTop + BADGE_ROOM,
+                             BOX_FRAME_WIDTH - COLUMN_LEFT - 12, 16);
     connect(cbAutoSatz_, &QCheckBox::toggled, this,
             [this](bool on) { emit autoBetToggled(box_, on); });
 
-    Caption(panel, QStringLiteral("Kapital"), {COLUMN_LEFT + 2, cardsTop + 45, 100, 14});
+    Caption(panel, QStringLiteral("Kapital"), {COLUMN_LEFT + 2, cardsTop + 45, 100, 13});
     pKapital_ = new QLabel(panel);
     pKapital_->setObjectName(QStringLiteral("PKapital"));
     pKapital_->setGeometry(COLUMN_LEFT + 2, cardsTop + 58, BOX_FRAME_WIDTH - COLUMN_LEFT - 6, 15);
@@ -307,7 +351,7 @@ QLabel* BoxFrame::Caption(QWidget* parent, const QString& text, const QRect& pla
 
 QPushButton* BoxFrame::MakeActionButton(QWidget* parent, Action action, const QString& name,
                                         const QString& caption, const QString& tip) {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new CachedButton(caption, parent);
     button->setObjectName(name);
     button->setProperty("tag", box_);
     button->setGeometry(ActionPlace(action));
@@ -322,7 +366,7 @@ QPushButton* BoxFrame::MakeActionButton(QWidget* parent, Action action, const QS
 void BoxFrame::BuildRail(QWidget* group) {
     auto* rail = new QWidget(group);
     rail->setObjectName(QStringLiteral("PLeiste"));
-    rail->setAttribute(Qt::WA_StyledBackground);
+    // Its wood is part of the frame's picture (paintEvent).
     rail->setGeometry(0, RAIL_TOP - TITLE_HEIGHT, BOX_FRAME_WIDTH, BOX_FRAME_HEIGHT - RAIL_TOP);
 
     for (const ActionInfo& info : ACTIONS)
@@ -350,7 +394,7 @@ void BoxFrame::BuildRail(QWidget* group) {
     lEinsatzHoehe_->setObjectName(QStringLiteral("LEinsatzHoehe"));
     lEinsatzHoehe_->setGeometry(226, 24, 40, 19);
 
-    bSetzen_ = new QPushButton(QStringLiteral("Bet"), rail);
+    bSetzen_ = new CachedButton(QStringLiteral("Bet"), rail);
     bSetzen_->setObjectName(QStringLiteral("BSetzen"));
     bSetzen_->setProperty("tag", box_);
     bSetzen_->setFocusPolicy(Qt::NoFocus);
@@ -380,16 +424,14 @@ void BoxFrame::ClearCards() {
 }
 
 void BoxFrame::SetHandTotal(int hand, const QString& text) {
-    QLabel* label = hand == 2 ? lWert2_ : lWert1_;
+    PaintedLabel* label = hand == 2 ? lWert2_ : lWert1_;
     label->setText(text);
     // A bust total stands out in red; "7/17" and blanks are no bust.
     bool number = false;
     const int total = text.toInt(&number);
     const bool bust = number && total > 21;
-    if (label->property("bust").toBool() != bust) {
-        label->setProperty("bust", bust);
-        Restyle(label);
-    }
+    label->setProperty("bust", bust);
+    label->SetColours({bust ? BUST_TEXT : TOTAL_TEXT, {}, {}, 0, 0});
 }
 
 void BoxFrame::ShowOutcome(RoundOutcome outcome, const QString& amount) {
@@ -397,17 +439,31 @@ void BoxFrame::ShowOutcome(RoundOutcome outcome, const QString& amount) {
                                         "Black Jack", "Bust",     "Aufgegeben"};
     static const char* const KINDS[] = {"won", "lost", "push", "blackjack", "bust", "surrendered"};
     const int i = static_cast<int>(outcome);
-    QString text = QString::fromUtf8(WORDS[i]);
-    if (outcome != RoundOutcome::Push) text += QLatin1Char(' ') + amount;
-    lErgebnis_->setText(text);
+    outcomeWord_ = QString::fromUtf8(WORDS[i]);
+    outcomeAmount_ = outcome == RoundOutcome::Push ? QString() : amount;
     lErgebnis_->setProperty("outcome", QLatin1String(KINDS[i]));
-    Restyle(lErgebnis_);
-    // Over the chips, left of the gauge; a long one reaches towards the cards.
-    const int right = BOX_FRAME_WIDTH - 12;
-    const int width = std::max(lErgebnis_->sizeHint().width() + 4, right - COLUMN_LEFT);
-    lErgebnis_->setGeometry(right - width, lErgebnis_->y(), width, CHIP_SIZE);
-    lErgebnis_->show();
+    lErgebnis_->SetColours(BadgeColours(outcome));
     lErgebnis_->raise();
+    PlaceOutcome();
+    lErgebnis_->show();
+}
+
+void BoxFrame::PlaceOutcome() {
+    // Beside the chips, never over them: on one line where that fits, else
+    // the word above the money.
+    int left = COLUMN_LEFT;
+    for (const QLabel* chip : coins_) {
+        if (!chip->isHidden()) left = std::max(left, chip->geometry().right() + 1);
+    }
+    left += 2;
+    const int width = BADGE_RIGHT - left;
+    const QString line =
+        outcomeAmount_.isEmpty() ? outcomeWord_ : outcomeWord_ + QLatin1Char(' ') + outcomeAmount_;
+    const bool fits = lErgebnis_->fontMetrics().horizontalAdvance(line) + BADGE_PADDING <= width;
+    lErgebnis_->setText(fits ? line : outcomeWord_ + QLatin1Char('\n') + outcomeAmount_);
+    lErgebnis_->setAccessibleName(line);
+    const int top = CARDS_TOP - TITLE_HEIGHT;
+    lErgebnis_->setGeometry(left, top, width, fits ? CHIP_SIZE + 2 : BADGE_ROOM);
 }
 
 void BoxFrame::ClearOutcome() {
@@ -416,7 +472,7 @@ void BoxFrame::ClearOutcome() {
 }
 
 QString BoxFrame::OutcomeText() const {
-    return lErgebnis_->isHidden() ? QString() : lErgebnis_->text();
+    return lErgebnis_->isHidden() ? QString() : lErgebnis_->accessibleName();
 }
 
 void BoxFrame::SetStakeLabel(const QString& text) {
@@ -424,11 +480,11 @@ void BoxFrame::SetStakeLabel(const QString& text) {
 }
 
 void BoxFrame::SetStakeHeight(const QString& text) {
-    lEinsatzHoehe_->setText(text);
+    lEinsatzHoehe_->setText(MoneyLabel(text, 0));
 }
 
 void BoxFrame::SetCapital(const QString& text) {
-    pKapital_->setText(text);
+    pKapital_->setText(MoneyLabel(text, 1));
 }
 
 void BoxFrame::SetUnits(int units) {
@@ -460,7 +516,16 @@ void BoxFrame::SetActionEnabled(Action action, bool enabled) {
 }
 
 void BoxFrame::ShowCoin(int coin, bool visible) {
-    if (coin >= 1 && coin <= 5) coins_[coin - 1]->setVisible(visible);
+    if (coin < 1 || coin > 5 || coins_[coin - 1]->isHidden() != visible) return;
+    coins_[coin - 1]->setVisible(visible);
+    // The chips in play pile up in their order.
+    int top = CARDS_TOP - TITLE_HEIGHT + CHIPS_TOP;
+    for (QLabel* chip : coins_) {
+        if (chip->isHidden()) continue;
+        chip->move(COLUMN_LEFT + 2, top);
+        top += CHIP_STEP;
+    }
+    if (!lErgebnis_->isHidden()) PlaceOutcome();
 }
 
 void BoxFrame::SetHandMarker(int hand, bool blinking) {
@@ -518,9 +583,15 @@ void BoxFrame::SetActive(bool active, bool frameVisible) {
     update();
 }
 
-void BoxFrame::paintEvent(QPaintEvent*) {
+void BoxFrame::paintEvent(QPaintEvent* event) {
+    const QPixmap& picture =
+        background_.For(size(), devicePixelRatioF(), active_ ? 1 : 0, [this](QPixmap& canvas) {
+            QPainter paint(&canvas);
+            PaintBoxFrame(paint, rect(), TITLE_HEIGHT, !active_);
+            if (active_) PaintBoxRail(paint, QRect(0, RAIL_TOP, width(), height() - RAIL_TOP));
+        });
     QPainter p(this);
-    PaintBoxFrame(p, rect(), TITLE_HEIGHT, !active_);
+    DrawPicturePart(p, event->rect(), picture);
 }
 
 void BoxFrame::mousePressEvent(QMouseEvent* event) {

@@ -8,6 +8,7 @@
 #include "engine/cards.h"
 #include "engine/table_state.h"
 #include "engine/table_view.h"
+#include "ui/common/table_art.h"
 #include "ui/table/frame_drag.h"
 
 class QCheckBox;
@@ -22,6 +23,7 @@ namespace tavexo {
 
 class CardArea;
 class CardPainter;
+class PaintedLabel;
 
 // One box of the table ("Spieler" and its number): the title row with the
 // hand totals, the stake and the on/off button; the roll-up group with the
@@ -93,21 +95,24 @@ class BoxFrame : public QFrame {
                                   const QString& caption, const QString& tip);
     QLabel* Caption(QWidget* parent, const QString& text, const QRect& place);
     void FitName();
+    void PlaceOutcome();
 
     int box_;
     CardPainter& painter_;
     bool active_ = true;
 
     QLabel* marker1_ = nullptr;
-    QLabel* lWert1_ = nullptr;
+    PaintedLabel* lWert1_ = nullptr;
     QLabel* lEinsatz_ = nullptr;
     QLabel* marker2_ = nullptr;
-    QLabel* lWert2_ = nullptr;
+    PaintedLabel* lWert2_ = nullptr;
     QToolButton* spBut_ = nullptr;
     QWidget* grSpieler_ = nullptr;
     QLabel* lName_ = nullptr;
     QString name_;
-    QLabel* lErgebnis_ = nullptr;
+    PaintedLabel* lErgebnis_ = nullptr;
+    QString outcomeWord_;
+    QString outcomeAmount_;
     CardArea* cardArea_ = nullptr;
     std::array<QLabel*, 5> coins_{};
     QProgressBar* gauge1_ = nullptr;
@@ -124,6 +129,7 @@ class BoxFrame : public QFrame {
     bool unitsHighlighted_ = false;
 
     FrameDrag drag_;
+    CachedPicture background_;
 };
 
 }  // namespace tavexo

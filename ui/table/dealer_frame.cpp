@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QTimer>
@@ -11,6 +12,7 @@
 #include "engine/table_state.h"
 #include "ui/common/card_area.h"
 #include "ui/common/card_painter.h"
+#include "ui/common/painted_label.h"
 #include "ui/common/table_art.h"
 #include "ui/table/table_layout.h"
 
@@ -21,15 +23,16 @@ namespace {
 constexpr int HEADER_HEIGHT = 24;
 constexpr int CARD_LEFT = 10;
 constexpr int TRAINING_TOP = 130;
+// The dealer's total: a number, "6/16" or "Black Jack", between the caption
+// "Dealer" and the round.
+constexpr int TOTAL_WIDTH = 40;
+constexpr int TOTAL_MAX_WIDTH = 118;
 
 // Every text at 9 pt or more, light on dark.
 const char* const FRAME_STYLE = R"(
 QLabel { color: #f4ecd4; font-size: 9pt; }
 QLabel#LDealer { color: #e8c870; font-size: 12pt; font-weight: bold; font-style: italic; }
-QLabel#PBankStand { color: #7dff84; font-size: 11pt; font-weight: bold;
-                    background: rgba(0, 0, 0, 150); border: 1px solid rgba(224, 192, 104, 140);
-                    border-radius: 9px; }
-QLabel#PBankStand[bust="true"] { color: #ff8a80; }
+QLabel#PBankStand { font-size: 11pt; font-weight: bold; }
 QLabel#LRunde { color: #ffffff; font-size: 10pt; font-weight: bold; }
 QWidget#PTraining { background: rgba(0, 0, 0, 150); border-top: 1px solid rgba(224, 192, 104, 150);
                     border-bottom-left-radius: 8px; border-bottom-right-radius: 8px; }
@@ -43,6 +46,20 @@ QLabel#LAusgeblendet { color: #d0c8b4; font-size: 9pt; font-style: italic; }
 QLabel#LMischen { color: #ffffff; font-size: 10pt; font-weight: bold; background: rgba(0, 0, 0, 170);
                   border: 1px solid #e0c068; border-radius: 8px; }
 )";
+
+// The dealer's total on its dark field: green, red when bust, dark on gold
+// for a blackjack.
+PaintedLabel::Colours TotalColours(const char* kind) {
+    const QString k = QLatin1String(kind);
+    PaintedLabel::Colours c{QColor(0x7d, 0xff, 0x84), QColor(0, 0, 0, 150),
+                            QColor(224, 192, 104, 140), 9, 0};
+    if (k == QLatin1String("bust")) c.text = QColor(0xff, 0x8a, 0x80);
+    if (k == QLatin1String("blackjack")) {
+        c.text = QColor(0x2a, 0x1a, 0x06);
+        c.field = QColor(0xe0, 0xc0, 0x68);
+    }
+    return c;
+}
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& place) {
     auto* label = new QLabel(text, parent);
@@ -65,7 +82,10 @@ DealerFrame::DealerFrame(CardPainter& cards, QWidget* parent) : QFrame(parent) {
     setStyleSheet(QString::fromLatin1(FRAME_STYLE));
 
     MakeLabel(this, "LDealer", QStringLiteral("Dealer"), {14, 5, 70, 18});
-    pBankStand_ = MakeLabel(this, "PBankStand", QString(), {84, 5, 40, 19});
+    pBankStand_ = new PaintedLabel(this);
+    pBankStand_->setObjectName(QStringLiteral("PBankStand"));
+    pBankStand_->setGeometry(84, 5, TOTAL_WIDTH, 19);
+    pBankStand_->SetColours(TotalColours(""));
     pBankStand_->setAlignment(Qt::AlignCenter);
     pBankStand_->hide();
     MakeLabel(this, "LRundeTitel", QStringLiteral("Runde:"), {206, 5, 46, 18});
@@ -82,7 +102,7 @@ DealerFrame::DealerFrame(CardPainter& cards, QWidget* parent) : QFrame(parent) {
     pTraining_->setGeometry(5, TRAINING_TOP, DEALER_FRAME_WIDTH - 10,
                             DEALER_FRAME_HEIGHT - TRAINING_TOP - 4);
     QLabel* title =
-        MakeLabel(pTraining_, "LTraining", QStringLiteral("Trainings- modus"), {6, 2, 70, 34});
+        MakeLabel(pTraining_, "LTraining", QStringLiteral("Trainings-\nmodus"), {6, 2, 70, 34});
     title->setWordWrap(true);
     // The note lies under the count panel and shows where the hidden counts would be.
     QLabel* hidden = MakeLabel(pTraining_, "LAusgeblendet", QStringLiteral("Zähler ausgeblendet"),
@@ -151,12 +171,16 @@ void DealerFrame::ClearCards() {
 
 void DealerFrame::SetTotal(const QString& text) {
     pBankStand_->setText(text);
-    const bool bust = text.toInt() > 21;
-    if (pBankStand_->property("bust").toBool() != bust) {
-        pBankStand_->setProperty("bust", bust);
-        pBankStand_->style()->unpolish(pBankStand_);
-        pBankStand_->style()->polish(pBankStand_);
-    }
+    // A bust in red, a blackjack in gold; "1/11" and "Black Jack" take
+    // the room they need, up to the round's label.
+    const char* kind = text.toInt() > 21                     ? "bust"
+                       : text == QLatin1String("Black Jack") ? "blackjack"
+                                                             : "";
+    pBankStand_->setProperty("kind", QLatin1String(kind));
+    pBankStand_->SetColours(TotalColours(kind));
+    const int width =
+        std::clamp(pBankStand_->sizeHint().width() + 12, TOTAL_WIDTH, TOTAL_MAX_WIDTH);
+    if (width != pBankStand_->width()) pBankStand_->resize(width, pBankStand_->height());
     pBankStand_->setVisible(!text.isEmpty());
 }
 
@@ -178,9 +202,14 @@ void DealerFrame::SetTrainingPanel(bool trainingVisible, bool countsVisible) {
     pCounter_->setVisible(countsVisible);
 }
 
-void DealerFrame::paintEvent(QPaintEvent*) {
+void DealerFrame::paintEvent(QPaintEvent* event) {
+    const QPixmap& picture =
+        background_.For(size(), devicePixelRatioF(), 0, [this](QPixmap& canvas) {
+            QPainter paint(&canvas);
+            PaintDealerBackground(paint, rect());
+        });
     QPainter p(this);
-    PaintDealerBackground(p, rect());
+    DrawPicturePart(p, event->rect(), picture);
 }
 
 void DealerFrame::mousePressEvent(QMouseEvent* event) {

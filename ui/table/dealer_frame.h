@@ -4,6 +4,7 @@
 #include <QPoint>
 
 #include "engine/cards.h"
+#include "ui/common/table_art.h"
 #include "ui/table/frame_drag.h"
 
 class QLabel;
@@ -13,6 +14,7 @@ namespace tavexo {
 
 class CardArea;
 class CardPainter;
+class PaintedLabel;
 
 // The dealer's frame at the head of the table: the dealer's cards and total,
 // the round number and, in training mode, the counts and the strategy hints.
@@ -46,7 +48,7 @@ class DealerFrame : public QFrame {
   private:
     void StepShuffleText();
 
-    QLabel* pBankStand_ = nullptr;
+    PaintedLabel* pBankStand_ = nullptr;
     QLabel* lRunde_ = nullptr;
     CardArea* cardArea_ = nullptr;
     QWidget* pTraining_ = nullptr;
@@ -59,6 +61,7 @@ class DealerFrame : public QFrame {
     int shuffleDots_ = 0;
 
     FrameDrag drag_;
+    CachedPicture background_;
 };
 
 }  // namespace tavexo

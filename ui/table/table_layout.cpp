@@ -27,14 +27,101 @@ TableLayout ComputeLayout(int w, int h) {
     layout.boxes[4] = QPoint(3 * b, layout.boxes[2].y());
     layout.boxes[5] = QPoint(2 * b, layout.boxes[1].y());
     layout.boxes[6] = QPoint(b, layout.boxes[0].y());
-    layout.dealer = QPoint(Round((w - DEALER_FRAME_WIDTH) / 2.0), 10);
+    layout.dealer = QPoint(Round((w - DEALER_FRAME_WIDTH) / 2.0), DEALER_TOP);
     return layout;
 }
 
-QRect SliderWindowGeometry(const QRect& screen, int sliderValue) {
+namespace {
+
+// The lowest top a frame of the given place may have: the table's bottom,
+// or the top of a bottom control that lies under it.
+int LowestTop(int left, int height, const TableRoom& room) {
+    int bottom = room.table.height();
+    for (const QRect& control : {room.leftControls, room.rightControls}) {
+        const bool under = left < control.right() + 1 + FRAME_GAP &&
+                           left + BOX_FRAME_WIDTH + FRAME_GAP > control.left();
+        if (under && !control.isEmpty()) bottom = std::min(bottom, control.top() - FRAME_GAP);
+    }
+    return bottom - height;
+}
+
+// Tops for a column of three boxes, top to bottom, each at its designed top
+// or lower, apart from each other; a column too long for its room closes
+// up from below.
+void FitColumn(std::array<QPoint*, 3> column, const TableRoom& room) {
+    int floor = 0;
+    for (QPoint* place : column) {
+        place->setY(std::max(place->y(), floor));
+        floor = place->y() + BOX_FRAME_HEIGHT + FRAME_GAP;
+    }
+    int ceiling = LowestTop(column[2]->x(), BOX_FRAME_HEIGHT, room) + BOX_FRAME_HEIGHT + FRAME_GAP;
+    for (int i = 2; i >= 0; --i) {
+        QPoint* place = column[static_cast<size_t>(i)];
+        const int lowest = std::min(ceiling, LowestTop(place->x(), BOX_FRAME_HEIGHT, room) +
+                                                 BOX_FRAME_HEIGHT + FRAME_GAP) -
+                           BOX_FRAME_HEIGHT - FRAME_GAP;
+        place->setY(std::max(0, std::min(place->y(), lowest)));
+        ceiling = place->y();
+    }
+}
+
+// The bottom of the pause button under a dealer frame at `dealerTop`.
+int PauseBottom(int dealerTop) {
+    const PausePlaces pause = PlacePauseControls(QRect(0, dealerTop, 1, DEALER_FRAME_HEIGHT));
+    return pause.pauseButton.y() + PAUSE_BUTTON_SIZE;
+}
+
+}  // namespace
+
+TableLayout FitLayout(const TableLayout& designed, const TableRoom& room) {
+    TableLayout fitted = designed;
+    const int width = room.table.width();
+    // The middle column: the dealer, the pause button and stop sign under
+    // him, box 4 at the bottom.
+    const int middle = std::max(0, std::min(designed.dealer.x(), width - DEALER_FRAME_WIDTH));
+    fitted.dealer = QPoint(middle, std::max(0, designed.dealer.y()));
+    QPoint& box4 = fitted.boxes[3];
+    box4.setX(middle);
+    const int box4Highest = PauseBottom(fitted.dealer.y()) + FRAME_GAP;
+    box4.setY(std::max(box4Highest,
+                       std::min(designed.boxes[3].y(), LowestTop(middle, BOX_FRAME_HEIGHT, room))));
+
+    // The side columns keep clear of the middle one.
+    const int rightmost = width - BOX_FRAME_WIDTH;
+    const int rightColumn = middle + BOX_FRAME_WIDTH + FRAME_GAP;
+    const int leftColumn = middle - FRAME_GAP - BOX_FRAME_WIDTH;
+    for (int box : {1, 2, 3}) {
+        QPoint& place = fitted.boxes[static_cast<size_t>(box - 1)];
+        place.setX(std::max(0, std::min(std::max(place.x(), rightColumn), rightmost)));
+    }
+    for (int box : {5, 6, 7}) {
+        QPoint& place = fitted.boxes[static_cast<size_t>(box - 1)];
+        place.setX(std::max(0, std::min(place.x(), leftColumn)));
+    }
+    FitColumn({&fitted.boxes[0], &fitted.boxes[1], &fitted.boxes[2]}, room);
+    FitColumn({&fitted.boxes[6], &fitted.boxes[5], &fitted.boxes[4]}, room);
+    return fitted;
+}
+
+QSize MinimumTableSize(const TableRoom& room) {
+    const int width = 3 * BOX_FRAME_WIDTH + 2 * FRAME_GAP;
+    // The bottom strip the corner controls take, with their gap.
+    int strip = 0;
+    for (const QRect& control : {room.leftControls, room.rightControls}) {
+        if (!control.isEmpty())
+            strip = std::max(strip, room.table.height() - control.top() + FRAME_GAP);
+    }
+    const int column = 3 * BOX_FRAME_HEIGHT + 2 * FRAME_GAP + strip;
+    const int middle = PauseBottom(DEALER_TOP) + FRAME_GAP + BOX_FRAME_HEIGHT + strip;
+    return QSize(width, std::max(column, middle));
+}
+
+QRect SliderWindowGeometry(const QRect& screen, int sliderValue, const QSize& minimum) {
     const double f = WINDOW_SCALE[std::clamp(sliderValue, SLIDER_MIN, SLIDER_MAX) - 1];
-    const int width = Round(screen.width() * f);
-    const int height = Round(screen.height() * f);
+    const int width =
+        std::min(std::max(Round(screen.width() * f), minimum.width()), screen.width());
+    const int height =
+        std::min(std::max(Round(screen.height() * f), minimum.height()), screen.height());
     // Truncated, not rounded: an odd margin leaves the extra pixel below and right.
     const int left = screen.left() + (screen.width() - width) / 2;
     const int top = screen.top() + (screen.height() - height) / 2;

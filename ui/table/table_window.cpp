@@ -1,6 +1,7 @@
 #include "ui/table/table_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -14,6 +15,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/table.h"
@@ -24,6 +26,7 @@
 #include "ui/help/help_request.h"
 #include "ui/table/box_frame.h"
 #include "ui/table/dealer_frame.h"
+#include "ui/table/repaint_pacer.h"
 #include "ui/table/table_area.h"
 #include "ui/table/table_layout.h"
 #include "ui/table/top_panel.h"
@@ -99,13 +102,15 @@ TableWindow::TableWindow(Table& table, CardPainter& cards, QWidget* parent)
         ConnectFrame(frames_[box - 1]);
     }
     dealer_ = new DealerFrame(cards, area_);
-    connect(dealer_, &DealerFrame::moved, this, &TableWindow::PlacePauseControls);
+    connect(dealer_, &DealerFrame::moved, this, [this] {
+        followDefaults_ = false;
+        PlacePauseControls();
+    });
     BuildTableControls();
     ConnectCommands();
-    connect(area_, &TableArea::resized, this, [this] {
-        PlaceBottomControls();
-        KeepFramesOnTable();
-    });
+    windows_.SetFirstPlacement([this](QWidget* tool) { PlaceToolWindow(tool); });
+    new RepaintPacer(this);
+    connect(area_, &TableArea::resized, this, &TableWindow::LayOutTable);
 }
 
 TableWindow::~TableWindow() = default;
@@ -196,6 +201,9 @@ void TableWindow::BuildTableControls() {
 }
 
 void TableWindow::ConnectFrame(BoxFrame* frame) {
+    // A frame the user has put somewhere stays there until the window's
+    // size changes.
+    connect(frame, &BoxFrame::moved, this, [this] { followDefaults_ = false; });
     connect(frame, &BoxFrame::actionClicked, this,
             [this](int box, Action action) { table_.ActionClicked(box, action); });
     connect(frame, &BoxFrame::betClicked, this, [this](int box) { table_.BetClick(box); });
@@ -358,14 +366,43 @@ void TableWindow::resizeEvent(QResizeEvent* event) {
     const QSize outer = frameGeometry().size();
     if (outer == layoutSize_) return;
     layoutSize_ = outer;
+    followDefaults_ = true;
+    LayOutTable();
+}
+
+TableRoom TableWindow::Room() const {
+    return TableRoom{area_->size(), bPositionen_->geometry().united(lF1_->geometry()),
+                     lSlider_->geometry().united(track1_->geometry())};
+}
+
+QSize TableWindow::MinimumOuterSize() const {
+    const QSize chrome = frameGeometry().size() - area_->size();
+    // The menu and the tool bar have a least width of their own.
+    const QSize ownLeast = minimumSizeHint().grownBy(FrameMargins());
+    return (MinimumTableSize(Room()) + chrome).expandedTo(ownLeast);
+}
+
+void TableWindow::LayOutTable() {
+    PlaceBottomControls();
+    // Smaller, the frames would lie over each other (a screen too small
+    // for that has the last word).
+    // (Measured only while the table shows: a hidden one keeps its old size.)
+    const QSize inner =
+        (MinimumOuterSize() - (frameGeometry().size() - size())).boundedTo(screen_.size());
+    if (built_ && area_->isVisible() && minimumSize() != inner) setMinimumSize(inner);
+    // Only a table that has its real size can say where its edge is.
+    if (!built_ || !isVisible()) return;
+    if (!followDefaults_) {
+        KeepFramesOnTable();
+        return;
+    }
+    const QSize outer = frameGeometry().size();
     SetDefaultPlaces(outer.width(), outer.height());
     PlaceFramesAtDefaults();
     PlacePauseControls();
 }
 
 void TableWindow::KeepFramesOnTable() {
-    // Only a table that has its real size can say where its edge is.
-    if (!built_ || !isVisible()) return;
     const QSize table = area_->size();
     for (BoxFrame* frame : frames_) frame->move(ClampToTable(frame->pos(), frame->size(), table));
     dealer_->move(ClampToTable(dealer_->pos(), dealer_->size(), table));
@@ -381,7 +418,7 @@ void TableWindow::ApplyStoredWindow(const TWindowPositions& positions) {
 }
 
 void TableWindow::SetDefaultPlaces(int w, int h) {
-    const TableLayout layout = tavexo::ComputeLayout(w, h);
+    const TableLayout layout = FitLayout(tavexo::ComputeLayout(w, h), Room());
     defaultBoxes_ = layout.boxes;
     defaultDealer_ = layout.dealer;
 }
@@ -403,10 +440,12 @@ void TableWindow::BuildTable(const LoadedWindowPositions& stored) {
             Frame(box)->move(p.boxes[box - 1].left, p.boxes[box - 1].top);
         dealer_->move(p.dealer.left, p.dealer.top);
         SetOuterGeometry(QRect(p.windowLeft, p.windowTop, p.windowWidth, p.windowHeight));
+        followDefaults_ = false;
     } else {
         PlaceFramesAtDefaults();
-        dealer_->move(static_cast<int>(std::nearbyint(screen_.width() / 2.0 - 155)), 10);
+        dealer_->move(static_cast<int>(std::nearbyint(screen_.width() / 2.0 - 155)), DEALER_TOP);
         SetOuterGeometry(screen_);
+        followDefaults_ = true;
     }
     for (int box = 1; box <= BOX_COUNT; ++box) Frame(box)->UnitsEdit()->setValue(1);
     PlacePauseControls();
@@ -418,13 +457,19 @@ void TableWindow::SizeSliderReleased() {
     // A maximised window takes no size of its own.
     if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
         setWindowState(Qt::WindowNoState);
-    const QRect bounds = SliderWindowGeometry(screen_, track1_->value());
-    ComputeLayout(bounds.width(), bounds.height());
+    const QRect bounds = SliderWindowGeometry(screen_, track1_->value(), MinimumOuterSize());
+    followDefaults_ = true;
     area_->hide();
     SetOuterGeometry(bounds);
-    PlaceFramesAtDefaults();
-    PlacePauseControls();
     area_->show();
+    // The table is laid out as soon as it has its new size (a window
+    // manager may give it later).
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    LayOutTable();
+    // The tool bar's look at the new width may have changed what the table
+    // needs; the window then stays centred at its larger size.
+    const QRect settled = SliderWindowGeometry(screen_, track1_->value(), MinimumOuterSize());
+    if (settled != bounds) SetOuterGeometry(settled);
 }
 
 void TableWindow::PlacePauseControls() {
@@ -442,6 +487,27 @@ void TableWindow::PlaceBottomControls() {
     track1_->move(w - track1_->width() - 14, h - track1_->height() - 12);
     lSlider_->move(track1_->x() - lSlider_->width() - 8,
                    track1_->y() + (track1_->height() - lSlider_->height()) / 2);
+}
+
+void TableWindow::PlaceToolWindow(QWidget* tool) const {
+    // A window that has not sized itself takes the size its contents ask for.
+    if (!tool->testAttribute(Qt::WA_Resized)) tool->adjustSize();
+    // Its frame is not known before it is shown: the table's, drawn by the
+    // same window manager, stands in for it.
+    const QMargins frame = FrameMargins();
+    const QSize room = screen_.size().shrunkBy(frame);
+    const QSize inner = tool->size().boundedTo(room).expandedTo(tool->minimumSize());
+    if (inner != tool->size()) tool->resize(inner);
+    // A window that chose its place itself keeps it, only pulled onto the
+    // screen; the others open over the middle of the table.
+    QRect outer(tool->pos(), inner.grownBy(frame));
+    if (!tool->testAttribute(Qt::WA_Moved)) outer.moveCenter(frameGeometry().center());
+    // Even a window larger than the screen keeps its title bar in reach.
+    outer.moveLeft(
+        std::max(screen_.left(), std::min(outer.left(), screen_.right() + 1 - outer.width())));
+    outer.moveTop(
+        std::max(screen_.top(), std::min(outer.top(), screen_.bottom() + 1 - outer.height())));
+    tool->move(outer.topLeft());
 }
 
 void TableWindow::SaveWindowPositions() {

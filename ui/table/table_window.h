@@ -57,6 +57,9 @@ class TableWindow : public QMainWindow, public TableView {
     void SizeSliderReleased();
     void PlacePauseControls();
     void SaveWindowPositions();
+    // A tool window's first place: over the middle of the table, wholly on
+    // the screen's work area, shrunk to it when it is larger.
+    void PlaceToolWindow(QWidget* tool) const;
 
     // The secondary windows that the tool bar and the menu open; the program
     // registers how each is made.
@@ -137,6 +140,12 @@ class TableWindow : public QMainWindow, public TableView {
     QMargins FrameMargins() const;
     void SettleOuterGeometry();
     void KeepFramesOnTable();
+    // The frames for the table's present size: at their default places
+    // while they follow them, else only kept on the table.
+    void LayOutTable();
+    TableRoom Room() const;
+    // The smallest window on which the frames lie apart.
+    QSize MinimumOuterSize() const;
     void StartClicked();
     void KeyAction(Action action);
     void OpenWindow(SecondaryWindow kind, const QString& what);
@@ -173,6 +182,10 @@ class TableWindow : public QMainWindow, public TableView {
     // The outer size the default places were computed for.
     QSize layoutSize_;
     bool built_ = false;
+    // The frames stand at their default places, and take the new ones when
+    // the window's size changes; false once the user moves a frame or the
+    // stored places are taken.
+    bool followDefaults_ = true;
 
     bool inRun_ = false;
     bool closeAfterRun_ = false;

@@ -10,11 +10,19 @@ namespace tavexo {
 
 namespace {
 
-// A caption as it reads: the mnemonic's "&" gone, "&&" a plain "&".
+// A caption as it reads on one line: the mnemonic's "&" gone, "&&" a plain
+// "&", and a word that the button breaks after its hyphen whole again
+// ("Spieler-\nProfile" reads "Spieler-Profile", "Trainings-\nzentrum"
+// "Trainingszentrum").
 QString PlainCaption(QString caption) {
     caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
     caption.remove(QLatin1Char('&'));
     caption.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    for (qsizetype at = caption.indexOf(QStringLiteral("-\n")); at >= 0;
+         at = caption.indexOf(QStringLiteral("-\n"), at)) {
+        const bool noun = at + 2 < caption.size() && caption[at + 2].isUpper();
+        caption.remove(noun ? at + 1 : at, noun ? 1 : 2);
+    }
     return caption;
 }
 
@@ -28,7 +36,10 @@ QToolButton* Button(QWidget* parent, QHBoxLayout* row, const char* name, const Q
     button->setToolButtonStyle(caption.isEmpty() ? Qt::ToolButtonIconOnly
                                                  : Qt::ToolButtonTextUnderIcon);
     button->setAutoRaise(true);
-    if (!caption.isEmpty()) button->setToolTip(PlainCaption(caption));
+    if (!caption.isEmpty()) {
+        button->setToolTip(PlainCaption(caption));
+        button->setAccessibleName(PlainCaption(caption));
+    }
     row->addWidget(button);
     return button;
 }
@@ -47,11 +58,12 @@ TopPanel::TopPanel(QWidget* parent) : QWidget(parent) {
     bStop->setEnabled(false);
     bStatistik = Button(this, row, "BStatistik", QStringLiteral("&Verläufe && Statistiken"),
                         ToolIcon::Statistik);
-    bProfile = Button(this, row, "BProfile", QStringLiteral("Spieler- Profile"), ToolIcon::Profile);
+    bProfile =
+        Button(this, row, "BProfile", QStringLiteral("Spieler-\nProfile"), ToolIcon::Profile);
     bStrategietabellen = Button(this, row, "BStrategietabellen",
-                                QStringLiteral("Trainings- zentrum"), ToolIcon::Trainingszentrum);
+                                QStringLiteral("Trainings-\nzentrum"), ToolIcon::Trainingszentrum);
     bHinweise =
-        Button(this, row, "BHinweise", QStringLiteral("Strategie- &hinweise"), ToolIcon::Hinweise);
+        Button(this, row, "BHinweise", QStringLiteral("Strategie-\n&hinweise"), ToolIcon::Hinweise);
     bTraining = Button(this, row, "BTraining", QStringLiteral("Zählen üben"), ToolIcon::Zaehlen);
     bOptionen =
         Button(this, row, "BOptionen", QStringLiteral("Optionen && Regeln"), ToolIcon::Optionen);

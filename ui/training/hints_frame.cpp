@@ -17,6 +17,7 @@
 #include "stats/grid_layouts.h"
 #include "strategy/hints_log.h"
 #include "ui/common/grid_file_dialog.h"
+#include "ui/common/grid_view.h"
 #include "ui/common/print_grid.h"
 #include "ui/common/window_style.h"
 #include "ui/training/hints_grid_model.h"
@@ -52,7 +53,7 @@ HintsFrame::HintsFrame(Table& table, int box, const QString& trainingFolder, QWi
     column->setSpacing(4);
 
     model_ = new HintsGridModel(table_.HintsGrid(box), this);
-    view_ = new QTableView(this);
+    view_ = new GridView(this);
     view_->setObjectName(QStringLiteral("G1"));
     view_->setProperty("role", QStringLiteral("grid"));
     view_->setModel(model_);

@@ -98,7 +98,7 @@ QWidget* TrainingCentreWindow::BuildToolBar() {
     QToolButton* close =
         ToolButton(bar, row, "BSchliessen", QStringLiteral("Schließen"), ToolIcon::Beenden);
     connect(close, &QToolButton::clicked, this, &QWidget::close);
-    QToolButton* hints = ToolButton(bar, row, "BHinweise", QStringLiteral("Strategie- hinweise"),
+    QToolButton* hints = ToolButton(bar, row, "BHinweise", QStringLiteral("Strategie-\nhinweise"),
                                     ToolIcon::Hinweise);
     connect(hints, &QToolButton::clicked, this, [this] {
         OpenSecondary(SecondaryWindow::StrategyHints, QStringLiteral("Strategiehinweise"));
@@ -136,14 +136,14 @@ QWidget* TrainingCentreWindow::BuildExplanations() {
                                 box),
                    2);
     row->addWidget(WrappedLabel(QStringLiteral("Die Tabellen weisen sogenannte wahre oder "
-                                               "relative Zähl- werte aus, die dem relativen "
+                                               "relative Zähl\u00ADwerte aus, die dem relativen "
                                                "Einfluss Rechnung tragen, den die ausgeteilten "
                                                "auf die verbleibenden Karten haben. "),
                                 box),
                    3);
     row->addWidget(WrappedLabel(QStringLiteral("Pluszeichen in den Tabellen stehen für eine "
-                                               "positive Ent- scheidung, Minuszeichen für eine "
-                                               "negative, jeweils unab- hängig vom Zählwert."),
+                                               "positive Ent\u00ADscheidung, Minuszeichen für eine "
+                                               "negative, jeweils unab\u00ADhängig vom Zählwert."),
                                 box),
                    3);
     return box;

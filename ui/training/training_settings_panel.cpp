@@ -150,7 +150,7 @@ QGroupBox* TrainingSettingsPanel::BuildTrainingGroup() {
                                    return result;
                                }));
     column->addWidget(
-        AddCheck(group, "cbAbwSound", QStringLiteral("Sound bei Strategie- abweichung"),
+        AddCheck(group, "cbAbwSound", QStringLiteral("Sound bei Strategie\u00ADabweichung"),
                  training.deviationSound,
                  [this](bool on) { return store_.SaveDeviationSound(table_.Settings(), on); }));
     column->addWidget(AddCheck(group, "cbHinweise",
